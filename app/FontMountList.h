@@ -1,0 +1,78 @@
+#pragma once
+// The fonts this process has mounted, and what the main window's twelve list
+// rows show of them as the list grows, shrinks and scrolls.
+#include "app/FontSystem.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct RowCell {
+    std::wstring text;
+    UINT_PTR tag = 0;
+    std::wstring userData;
+};
+
+struct ListRow {
+    RowCell cells[4];
+};
+
+// What the list's scroll bar should show; the main window applies it.
+struct ScrollState {
+    int range = 0;
+    int position = 0;
+    int lineSize = 0;
+    bool visible = false;
+};
+
+struct StatusText {
+    std::wstring text;
+    UINT timerId = 0;
+};
+
+class FontMountList {
+public:
+    static constexpr int kRowCount = 13;      // row 12 stays empty below the last visible row
+    static constexpr int kVisibleRows = 12;
+    static constexpr int kRowHeight = 20;     // scroll units per entry
+    static constexpr UINT kMaxPathLength = 259;
+    static constexpr UINT kRemoveAllTimer = 1;
+
+    enum CellTag : UINT_PTR { kTagFileName = 1, kTagPath = 2, kTagState = 3, kTagDelete = 4 };
+
+    explicit FontMountList(IFontSystem& fonts);
+
+    // Mounts every file of a drop in drop order, lists the new ones, refreshes
+    // the rows and releases the drop. Returns how many entries were added.
+    int MountDropped(HDROP drop);
+    // Unmounts the entry shown in visible row `row`; false when the row shows none.
+    bool UnmountRow(int row);
+    StatusText UnmountAll();
+    // Moves the list by mouse-wheel notches (positive is up), as the scroll bar would.
+    void ScrollByNotches(int notches);
+    void Refresh();
+
+    bool Contains(const std::wstring& path) const;
+    int IndexOf(const std::wstring& path) const;
+
+    int Count() const { return static_cast<int>(m_paths.size()); }
+    const std::wstring& PathAt(int index) const { return m_paths[index]; }
+    const ListRow& Row(int row) const { return m_rows[row]; }
+    const ScrollState& Scroll() const { return m_scroll; }
+    int FirstVisible() const { return m_scroll.position / kRowHeight; }
+
+private:
+    void Append(const std::wstring& path);
+    void Erase(int index);
+    void UpdateScrollRange();
+    void FillRow(int row, const std::wstring& path);
+    static void ClearRow(ListRow& row);
+    static std::wstring IdentityKey(const std::wstring& path);
+
+    IFontSystem& m_fonts;
+    std::vector<std::wstring> m_paths;
+    // Case-folded path -> position in m_paths: one file has many spellings.
+    std::unordered_map<std::wstring, int> m_index;
+    ListRow m_rows[kRowCount];
+    ScrollState m_scroll;
+};

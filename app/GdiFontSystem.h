@@ -1,0 +1,13 @@
+#pragma once
+#include "app/FontSystem.h"
+
+// The real platform: shell drops and GDI session fonts.
+class GdiFontSystem final : public IFontSystem {
+public:
+    UINT DroppedFileCount(HDROP drop) override;
+    UINT DroppedPathLength(HDROP drop, UINT index) override;
+    bool ReadDroppedPath(HDROP drop, UINT index, wchar_t* buffer, UINT capacity) override;
+    void FinishDrop(HDROP drop) override;
+    int Mount(const wchar_t* path) override;
+    int Unmount(const wchar_t* path) override;
+};

@@ -1,0 +1,63 @@
+#!/usr/bin/python3
+"""Writes a test font with a family name of its own, made from an installed font.
+
+Wine already knows every installed font, so tests that mount fonts need faces
+that no other font on the machine carries. The name table can be given in
+Macintosh records only, Windows records only, or both, optionally with the
+typographic family (name ids 16 and 17) beside the legacy ones.
+"""
+import argparse
+import sys
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+
+MAC = (1, 0, 0)
+WINDOWS = (3, 1, 0x409)
+
+
+def parse_ranges(text):
+    codes = set()
+    for part in text.split(","):
+        first, _, last = part.partition("-")
+        codes.update(range(int(first, 0), int(last or first, 0) + 1))
+    return codes
+
+
+def main():
+    args = argparse.ArgumentParser(description=__doc__)
+    args.add_argument("--source", required=True)
+    args.add_argument("--out", required=True)
+    args.add_argument("--family", required=True)
+    args.add_argument("--names", choices=("both", "mac", "windows"), default="both")
+    args.add_argument("--typographic-family", help="also write name ids 16 and 17")
+    args.add_argument("--chars", default="0x20-0x7e", help="code point ranges to keep")
+    opts = args.parse_args()
+
+    font = TTFont(opts.source, fontNumber=0)
+    options = subset.Options()
+    options.name_IDs = []
+    options.notdef_outline = True
+    options.drop_tables += ["FFTM"]  # a FontForge timestamp the subsetter would warn about
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(unicodes=parse_ranges(opts.chars))
+    subsetter.subset(font)
+
+    platforms = {"both": (MAC, WINDOWS), "mac": (MAC,), "windows": (WINDOWS,)}[opts.names]
+    style = "Regular"
+    records = {1: opts.family, 2: style, 3: opts.family + " " + style,
+               4: opts.family + " " + style, 6: opts.family.replace(" ", "") + "-" + style}
+    if opts.typographic_family:
+        records[16] = opts.typographic_family
+        records[17] = style
+    name = font["name"]
+    name.names = []
+    for name_id, text in records.items():
+        for platform in platforms:
+            name.setName(text, name_id, *platform)
+    font.save(opts.out)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

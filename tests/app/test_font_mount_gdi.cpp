@@ -1,0 +1,87 @@
+// Mounts real font files through GDI with a drop handle built in-process, as
+// the shell hands one to a window.
+#include "app/FontMountList.h"
+#include "app/GdiFontSystem.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring TestFontFolder()
+{
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring folder(exe);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"fonts\\";
+}
+
+// A DROPFILES block in movable global memory: what DragQueryFileW reads.
+HDROP MakeDrop(const std::vector<std::wstring>& paths)
+{
+    size_t chars = 1;
+    for (const std::wstring& path : paths)
+        chars += path.size() + 1;
+    const size_t bytes = sizeof(DROPFILES) + chars * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    auto* text = reinterpret_cast<wchar_t*>(header + 1);
+    for (const std::wstring& path : paths) {
+        path.copy(text, path.size());
+        text += path.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+int CALLBACK CountFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
+{
+    ++*reinterpret_cast<int*>(found);
+    return 1;
+}
+
+bool GdiKnowsFamily(const wchar_t* family)
+{
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(query.lfFaceName, family, LF_FACESIZE);
+    HDC dc = GetDC(nullptr);
+    int found = 0;
+    EnumFontFamiliesExW(dc, &query, CountFamily, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found > 0;
+}
+
+TEST(FontMountGdi, DroppedFontsAreEnumeratedUntilRemoveAll)
+{
+    const std::wstring alpha = TestFontFolder() + L"QuilletAlpha.ttf";
+    const std::wstring beta = TestFontFolder() + L"QuilletBeta.ttf";
+    if (GetFileAttributesW(alpha.c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "test fonts were not generated";
+    ASSERT_FALSE(GdiKnowsFamily(L"Quillet Test Alpha"));
+
+    wchar_t notFont[MAX_PATH];
+    GetModuleFileNameW(nullptr, notFont, MAX_PATH);
+
+    GdiFontSystem fonts;
+    FontMountList list(fonts);
+    EXPECT_EQ(list.MountDropped(MakeDrop({alpha, notFont, beta, alpha})), 2);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.PathAt(0), alpha);
+    EXPECT_EQ(list.Row(1).cells[0].text, L"QuilletBeta.ttf");
+    EXPECT_TRUE(GdiKnowsFamily(L"Quillet Test Alpha"));
+    EXPECT_TRUE(GdiKnowsFamily(L"Quillet Test Beta"));
+
+    // alpha was dropped twice but must be mounted once: one removal unmounts it.
+    EXPECT_EQ(list.UnmountAll().text, L"已卸载: 2个字体");
+    EXPECT_FALSE(GdiKnowsFamily(L"Quillet Test Alpha"));
+    EXPECT_FALSE(GdiKnowsFamily(L"Quillet Test Beta"));
+    EXPECT_FALSE(RemoveFontResourceW(alpha.c_str()));
+}
+
+}  // namespace
