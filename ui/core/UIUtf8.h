@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace SkinUI {
+
+// Converts UTF-8 bytes to UTF-16 into `output`, which must hold `byteCount`
+// characters (never more are needed). Returns the number of characters, or
+// -1 at the first malformed sequence; callers then let the system convert the
+// whole text, so that malformed input gets the system's replacement rules.
+ptrdiff_t ConvertWellFormedUtf8(const BYTE* bytes, size_t byteCount, WCHAR* output);
+
+}  // namespace SkinUI
