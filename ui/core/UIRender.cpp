@@ -1,0 +1,118 @@
+#include "ui/core/UIRender.h"
+
+#include "ui/core/UIColorAdjust.h"
+#include "ui/core/UIManager.h"
+#include "ui/core/UINineGrid.h"
+#include "ui/core/UIRenderFill.h"
+
+namespace SkinUI {
+
+namespace {
+
+COLORREF ToColorRef(DWORD color) {
+    return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+}
+
+bool IsZero(const RECT& rect) {
+    return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
+}
+
+// Selects a pen of the given style, width and colour and the null brush
+// around `draw`.
+template <class Draw>
+void DrawWithPen(HDC dc, int width, DWORD color, int penStyle, Draw draw) {
+    LOGPEN logPen = {static_cast<UINT>(penStyle), {width, 0}, ToColorRef(color)};
+    HPEN pen = ::CreatePenIndirect(&logPen);
+    if (pen == nullptr) {
+        return;
+    }
+    HGDIOBJ oldPen = ::SelectObject(dc, pen);
+    HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    draw();
+    ::SelectObject(dc, oldBrush);
+    ::SelectObject(dc, oldPen);
+    ::DeleteObject(pen);
+}
+
+}  // namespace
+
+DWORD CRenderer::AdjustColor(DWORD color, short hue, short saturation, short lightness) {
+    return Render::AdjustColor(color, hue, saturation, lightness);
+}
+
+void CRenderer::DrawColor(HDC dc, const RECT& rect, DWORD color) {
+    Render::DrawColor(dc, rect, color);
+}
+
+void CRenderer::DrawGradient(HDC dc, const RECT& rect, DWORD colorFrom, DWORD colorTo, bool vertical, int steps) {
+    Render::DrawGradient(dc, rect, colorFrom, colorTo, vertical, steps);
+}
+
+void CRenderer::DrawLine(HDC dc, const RECT& rect, int width, DWORD color, int penStyle) {
+    DrawWithPen(dc, width, color, penStyle, [&] {
+        ::MoveToEx(dc, rect.left, rect.top, nullptr);
+        ::LineTo(dc, rect.right, rect.bottom);
+    });
+}
+
+void CRenderer::DrawRect(HDC dc, const RECT& rect, int width, DWORD color, int penStyle) {
+    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME,
+                [&] { ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom); });
+}
+
+void CRenderer::DrawRoundRect(HDC dc, const RECT& rect, int width, int ellipseWidth, int ellipseHeight, DWORD color,
+                              int penStyle) {
+    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME, [&] {
+        ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, ellipseWidth, ellipseHeight);
+    });
+}
+
+void CRenderer::DrawText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style) {
+    if (text == nullptr || manager == nullptr) {
+        return;
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ToColorRef(color));
+    HGDIOBJ oldFont = ::SelectObject(dc, manager->GetFont(fontId));
+    ::DrawTextW(dc, text, -1, &rect, style | DT_NOPREFIX);
+    ::SelectObject(dc, oldFont);
+}
+
+bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect,
+                          ImageDrawInfo& info) {
+    if (manager == nullptr) {
+        return true;
+    }
+    if (info.image == nullptr) {
+        info.loadAttempted = true;
+        return false;
+    }
+    if (dc == nullptr) {
+        return true;
+    }
+    const ImageEntry& image = *info.image;
+    RECT source = IsZero(info.source) ? RECT{0, 0, image.width, image.height} : info.source;
+    if (source.right > image.width) {
+        source.right = image.width;
+    }
+    if (source.bottom > image.height) {
+        source.bottom = image.height;
+    }
+    RECT dest = itemRect;
+    if (!IsZero(info.dest)) {
+        dest.left = itemRect.left + info.dest.left;
+        dest.top = itemRect.top + info.dest.top;
+        dest.right = itemRect.left + info.dest.right < itemRect.right ? itemRect.left + info.dest.right
+                                                                       : itemRect.right;
+        dest.bottom = itemRect.top + info.dest.bottom < itemRect.bottom ? itemRect.top + info.dest.bottom
+                                                                         : itemRect.bottom;
+    }
+    RECT overlap;
+    if (::IntersectRect(&overlap, &dest, &itemRect) && ::IntersectRect(&overlap, &dest, &paintRect)) {
+        Render::DrawImageRaw(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha, info.fade,
+                             info.hole, info.xTiled, info.yTiled);
+    }
+    return true;
+}
+
+}  // namespace SkinUI
