@@ -119,6 +119,7 @@ protected:
     int HorizontalLineStep() const;
     int VerticalPage() const;
     int HorizontalPage() const;
+    void ScrollBy(int dx, int dy);
 
     CPtrArray m_items;
     RECT m_inset = {0, 0, 0, 0};

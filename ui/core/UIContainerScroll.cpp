@@ -112,76 +112,59 @@ int CContainerUI::HorizontalPage() const {
     return page;
 }
 
-void CContainerUI::LineUp() {
+void CContainerUI::ScrollBy(int dx, int dy) {
     SIZE pos = GetScrollPos();
-    pos.cy -= VerticalLineStep();
+    pos.cx += dx;
+    pos.cy += dy;
     SetScrollPos(pos);
+}
+
+void CContainerUI::LineUp() {
+    ScrollBy(0, -VerticalLineStep());
 }
 
 void CContainerUI::LineDown() {
-    SIZE pos = GetScrollPos();
-    pos.cy += VerticalLineStep();
-    SetScrollPos(pos);
+    ScrollBy(0, VerticalLineStep());
 }
 
 void CContainerUI::PageUp() {
-    SIZE pos = GetScrollPos();
-    pos.cy -= VerticalPage();
-    SetScrollPos(pos);
+    ScrollBy(0, -VerticalPage());
 }
 
 void CContainerUI::PageDown() {
-    SIZE pos = GetScrollPos();
-    pos.cy += VerticalPage();
-    SetScrollPos(pos);
+    ScrollBy(0, VerticalPage());
 }
 
 void CContainerUI::HomeUp() {
-    SIZE pos = GetScrollPos();
-    pos.cy = 0;
-    SetScrollPos(pos);
+    SetScrollPos({GetScrollPos().cx, 0});
 }
 
 void CContainerUI::EndDown() {
-    SIZE pos = GetScrollPos();
-    pos.cy = GetScrollRange().cy;
-    SetScrollPos(pos);
+    SetScrollPos({GetScrollPos().cx, GetScrollRange().cy});
 }
 
 void CContainerUI::LineLeft() {
-    SIZE pos = GetScrollPos();
-    pos.cx -= HorizontalLineStep();
-    SetScrollPos(pos);
+    ScrollBy(-HorizontalLineStep(), 0);
 }
 
 void CContainerUI::LineRight() {
-    SIZE pos = GetScrollPos();
-    pos.cx += HorizontalLineStep();
-    SetScrollPos(pos);
+    ScrollBy(HorizontalLineStep(), 0);
 }
 
 void CContainerUI::PageLeft() {
-    SIZE pos = GetScrollPos();
-    pos.cx -= HorizontalPage();
-    SetScrollPos(pos);
+    ScrollBy(-HorizontalPage(), 0);
 }
 
 void CContainerUI::PageRight() {
-    SIZE pos = GetScrollPos();
-    pos.cx += HorizontalPage();
-    SetScrollPos(pos);
+    ScrollBy(HorizontalPage(), 0);
 }
 
 void CContainerUI::HomeLeft() {
-    SIZE pos = GetScrollPos();
-    pos.cx = 0;
-    SetScrollPos(pos);
+    SetScrollPos({0, GetScrollPos().cy});
 }
 
 void CContainerUI::EndRight() {
-    SIZE pos = GetScrollPos();
-    pos.cx = GetScrollRange().cx;
-    SetScrollPos(pos);
+    SetScrollPos({GetScrollRange().cx, GetScrollPos().cy});
 }
 
 void CContainerUI::EnableScrollBar(bool vertical, bool horizontal) {
