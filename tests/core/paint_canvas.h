@@ -9,20 +9,15 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ui/core/UIDibSurface.h"
+
 class PaintCanvas {
 public:
     PaintCanvas(int width, int height, DWORD fill = 0) : m_width(width), m_height(height)
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_pixels = static_cast<DWORD*>(bits);
+        LPBYTE bits = nullptr;
+        m_bitmap = SkinUI::Render::CreateTopDownBitmap(width, height, &bits);
+        m_pixels = reinterpret_cast<DWORD*>(bits);
         m_dc = CreateCompatibleDC(nullptr);
         m_previous = SelectObject(m_dc, m_bitmap);
         Fill(fill);

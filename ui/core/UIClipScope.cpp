@@ -1,10 +1,11 @@
+#include "ui/core/UIClipRegion.h"
 #include "ui/core/UIRender.h"
 
 namespace SkinUI {
 
 CClipScope::~CClipScope() {
     if (m_dc != nullptr) {
-        ::SelectClipRgn(m_dc, m_oldRegion);
+        Render::RestoreClipRegion(m_dc, m_oldRegion);
     }
     if (m_newRegion != nullptr) {
         ::DeleteObject(m_newRegion);
@@ -15,12 +16,15 @@ CClipScope::~CClipScope() {
 }
 
 void CClipScope::Begin(HDC dc, const RECT& rect) {
-    RECT clipBox;
-    ::GetClipBox(dc, &clipBox);
+    // The region itself, not its bounding box: a rounded or otherwise shaped
+    // clip of an enclosing scope comes back intact, and a DC that had no clip
+    // gets none back.
     m_dc = dc;
-    m_oldRegion = ::CreateRectRgnIndirect(&clipBox);
+    m_oldRegion = Render::SaveClipRegion(dc);
     m_newRegion = ::CreateRectRgnIndirect(&rect);
-    ::CombineRgn(m_newRegion, m_newRegion, m_oldRegion, RGN_AND);
+    if (m_oldRegion != nullptr && m_newRegion != nullptr) {
+        ::CombineRgn(m_newRegion, m_newRegion, m_oldRegion, RGN_AND);
+    }
 }
 
 void CClipScope::ClipToRect(HDC dc, const RECT& rect) {
@@ -33,14 +37,18 @@ void CClipScope::ClipToRoundRect(HDC dc, const RECT& rect, const RECT& roundRect
     Begin(dc, rect);
     HRGN round = ::CreateRoundRectRgn(roundRect.left, roundRect.top, roundRect.right + 1, roundRect.bottom + 1,
                                       ellipseWidth, ellipseHeight);
-    ::CombineRgn(m_newRegion, m_newRegion, round, RGN_AND);
-    ::DeleteObject(round);
+    if (round != nullptr && m_newRegion != nullptr) {
+        ::CombineRgn(m_newRegion, m_newRegion, round, RGN_AND);
+    }
+    if (round != nullptr) {
+        ::DeleteObject(round);
+    }
     ::SelectClipRgn(dc, m_newRegion);
 }
 
 void CClipScope::SuspendClip() {
     if (m_dc != nullptr) {
-        ::SelectClipRgn(m_dc, m_oldRegion);
+        Render::RestoreClipRegion(m_dc, m_oldRegion);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/core/UIManager.h"
 
 #include "ui/core/UIControl.h"
+#include "ui/core/UIManagerShared.h"
 
 namespace SkinUI {
 
@@ -12,72 +13,102 @@ short g_hue = 180;
 short g_saturation = 100;
 short g_lightness = 100;
 
-// The process-wide default font: the system GUI font, shared by every window.
-FontEntry& SharedDefaultFont() {
-    static FontEntry entry;
-    if (entry.font == nullptr) {
-        LOGFONTW logFont = {};
-        ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
-        logFont.lfCharSet = DEFAULT_CHARSET;
-        entry.font = ::CreateFontIndirectW(&logFont);
-        entry.faceName = logFont.lfFaceName;
-        entry.size = -logFont.lfHeight;
-        entry.bold = logFont.lfWeight >= FW_BOLD;
-        entry.underline = logFont.lfUnderline == 1;
-        entry.italic = logFont.lfItalic == 1;
-    }
-    return entry;
-}
-
 CControlUI* ControlUnderPoint(CControlUI* control, LPVOID point) {
     return ::PtInRect(&control->GetPos(), *static_cast<const POINT*>(point)) ? control : nullptr;
 }
 
-bool RemoveFromList(CPtrArray& list, LPVOID item) {
-    const int index = list.Find(item);
-    return index >= 0 && list.Remove(index);
+CControlUI* ControlNamed(CControlUI* control, LPVOID name) {
+    return ::_wcsicmp(control->GetName(), static_cast<LPCWSTR>(name)) == 0 ? control : nullptr;
 }
 
 }  // namespace
 
-CUIManager::CUIManager() : m_nameIndex(kNameIndexBuckets), m_classDefaults(kNameIndexBuckets) {
-    SharedDefaultFont();
+CPtrArray& InitializedManagers() {
+    static CPtrArray managers;
+    return managers;
+}
+
+CUIManager::CLifeGuard::CLifeGuard(CUIManager& manager, CControlUI* watched)
+    : m_manager(&manager), m_watched(watched), m_next(manager.m_guards) {
+    manager.m_guards = this;
+}
+
+CUIManager::CLifeGuard::~CLifeGuard() {
+    // Guards live on the stack, so the newest one is always the head.
+    if (m_manager != nullptr) {
+        m_manager->m_guards = m_next;
+    }
+}
+
+CUIManager::CUIManager() : m_nameIndex(kNameIndexBuckets), m_optionGroups(kNameIndexBuckets) {
+    static const bool commonControlsReady = [] {
+        ::InitCommonControls();
+        return true;
+    }();
+    (void)commonControlsReady;
 }
 
 CUIManager::~CUIManager() {
+    for (CLifeGuard* guard = m_guards; guard != nullptr; guard = guard->m_next) {
+        guard->m_manager = nullptr;
+        guard->m_watched = nullptr;
+    }
+    m_guards = nullptr;
     DestroyDeferred();
     FreeAsyncQueue();
     m_nameIndex.Resize(0);
     if (m_root != nullptr) {
-        m_root->Delete();
+        CControlUI* root = m_root;
         m_root = nullptr;
+        root->Delete();
     }
-    RemoveAllClassDefaults();
+    RemoveAllOptionGroups();
+    RemoveAllTimers();
+    if (m_toolTipWindow != nullptr) {
+        ::DestroyWindow(m_toolTipWindow);
+    }
     if (m_paintDC != nullptr) {
         ::ReleaseDC(m_hwnd, m_paintDC);
     }
+    RemoveFromList(InitializedManagers(), this);
 }
 
 void CUIManager::Init(HWND hwnd, LPCWSTR name) {
     m_nameIndex.Resize(kNameIndexBuckets);
-    RemoveAllClassDefaults();
+    m_resources.RemoveAllFonts();
+    m_resources.RemoveAllImages();
+    m_resources.RemoveAllDefaultAttributeList();
+    m_windowAttributes.RemoveAllWindowCustomAttributes();
+    RemoveAllOptionGroups();
+    RemoveAllTimers();
     m_name.Empty();
     if (name != nullptr) {
         m_name = name;
     }
-    if (hwnd != m_hwnd) {
-        if (m_paintDC != nullptr) {
-            ::ReleaseDC(m_hwnd, m_paintDC);
-        }
-        m_hwnd = hwnd;
-        m_paintDC = hwnd != nullptr ? ::GetDC(hwnd) : nullptr;
+    if (hwnd == m_hwnd) {
+        return;
+    }
+    if (m_paintDC != nullptr) {
+        ::ReleaseDC(m_hwnd, m_paintDC);
+    }
+    m_hwnd = hwnd;
+    m_paintDC = hwnd != nullptr ? ::GetDC(hwnd) : nullptr;
+    m_resources.SetPaintDC(m_paintDC);
+    CPtrArray& managers = InitializedManagers();
+    if (hwnd != nullptr && managers.Find(this) < 0) {
+        managers.Add(this);
     }
 }
 
 bool CUIManager::AttachRoot(CControlUI* control) {
     SetFocus(nullptr, true);
+    m_keyTarget = nullptr;
+    m_hover = nullptr;
+    m_click = nullptr;
+    m_toolTipControl = nullptr;
     if (m_root != nullptr) {
-        DestroyDeferred();
+        // Trees deferred earlier stay queued for the next pass: a control of
+        // one of them may still be running the handler that got us here.
         FreeAsyncQueue();
         m_nameIndex.Resize(kNameIndexBuckets);
         m_postPaintControls.Empty();
@@ -85,6 +116,8 @@ bool CUIManager::AttachRoot(CControlUI* control) {
     }
     m_root = control;
     m_updateNeeded = true;
+    m_focusNeeded = true;
+    m_paint.OnRootAttached();
     return AttachControls(control, nullptr);
 }
 
@@ -106,30 +139,54 @@ CControlUI* CUIManager::IndexName(CControlUI* control, LPVOID manager) {
 }
 
 void CUIManager::ForgetControl(CControlUI* control) {
-    if (m_focus == control) {
-        m_focus = nullptr;
+    if (control == nullptr) {
+        return;
     }
-    if (m_root == control) {
-        m_root = nullptr;
-    }
-    const CUIString name = control->GetName();
-    if (!name.IsEmpty() && m_nameIndex.Find(name, false) == control) {
-        m_nameIndex.Remove(name);
-    }
-    for (int index = 0; index < m_asyncNotify.GetSize(); ++index) {
-        auto* msg = static_cast<NotifyMsg*>(m_asyncNotify[index]);
-        if (msg->sender == control) {
-            msg->sender = nullptr;
+    CControlUI** references[] = {&m_root, &m_focus, &m_hover, &m_click, &m_keyTarget, &m_toolTipControl};
+    for (CControlUI** reference : references) {
+        if (*reference == control) {
+            *reference = nullptr;
         }
     }
-    // A control destroyed while listed (a layout in the middle of a drag) must
-    // not be painted or notified afterwards.
+    for (CLifeGuard* guard = m_guards; guard != nullptr; guard = guard->m_next) {
+        if (guard->m_watched == control) {
+            guard->m_watched = nullptr;
+        }
+    }
+    KillTimers(control);
+    ForgetInNameIndex(control);
+    ForgetInOptionGroups(control);
+    for (CPtrArray* queue : {&m_asyncNotify, &m_notifyInDelivery}) {
+        for (int index = 0; index < queue->GetSize(); ++index) {
+            auto* msg = static_cast<NotifyMsg*>((*queue)[index]);
+            if (msg->sender == control) {
+                msg->sender = nullptr;
+            }
+        }
+    }
     RemoveFromList(m_postPaintControls, control);
     RemoveFromList(m_leaveWatch, control);
+    RemoveFromList(m_deferredDestroy, control);
+    m_paint.ForgetControl(control);
+}
+
+void CUIManager::ForgetInNameIndex(CControlUI* control) {
+    // A control may be indexed under a name its GetName no longer gives (a
+    // derived class's name cannot be asked for in the base destructor), so
+    // every entry is looked at.
+    int index = 0;
+    while (index < m_nameIndex.GetSize()) {
+        const CUIString key = m_nameIndex.GetAt(index);
+        if (m_nameIndex.Find(key, false) == control) {
+            m_nameIndex.Remove(key);
+        } else {
+            ++index;
+        }
+    }
 }
 
 void CUIManager::DeferDestroy(CControlUI* control) {
-    if (control == nullptr) {
+    if (control == nullptr || m_deferredDestroy.Find(control) >= 0) {
         return;
     }
     control->SetManager(this, nullptr, false);
@@ -149,6 +206,16 @@ CControlUI* CUIManager::FindControlByName(LPCWSTR name) {
         return nullptr;
     }
     return static_cast<CControlUI*>(m_nameIndex.Find(name));
+}
+
+CControlUI* CUIManager::FindSubControlByName(CControlUI* parent, LPCWSTR name) const {
+    if (parent == nullptr) {
+        parent = m_root;
+    }
+    if (parent == nullptr || name == nullptr) {
+        return nullptr;
+    }
+    return parent->FindControl(ControlNamed, const_cast<LPWSTR>(name), UIFIND_ALL);
 }
 
 bool CUIManager::IsInAttachedTree(CControlUI* control) const {
@@ -176,230 +243,41 @@ void CUIManager::RenameControl(CControlUI* control, LPCWSTR oldName) {
 }
 
 void CUIManager::Invalidate() {
-    if (m_hwnd != nullptr) {
-        ::InvalidateRect(m_hwnd, nullptr, FALSE);
-    }
+    m_paint.Invalidate();
 }
 
 void CUIManager::Invalidate(const RECT& rect) {
-    RECT clamped = rect;
-    if (clamped.left < 0) {
-        clamped.left = 0;
-    }
-    if (clamped.top < 0) {
-        clamped.top = 0;
-    }
-    if (clamped.right < clamped.left) {
-        clamped.right = clamped.left;
-    }
-    if (clamped.bottom < clamped.top) {
-        clamped.bottom = clamped.top;
-    }
-    if (m_hwnd != nullptr) {
-        ::InvalidateRect(m_hwnd, &clamped, FALSE);
-    }
+    m_paint.Invalidate(rect);
 }
 
-void CUIManager::SetFocus(CControlUI* control, bool activateWindow) {
-    if (activateWindow && m_hwnd != nullptr && ::GetFocus() != m_hwnd && control != m_focus) {
-        ::SetFocus(m_hwnd);
-    }
-    if (control == m_focus) {
+bool CUIManager::TakeUpdateRequest() {
+    const bool needed = m_updateNeeded;
+    m_updateNeeded = false;
+    return needed;
+}
+
+void CUIManager::ChoosePendingFocus() {
+    if (!m_focusNeeded) {
         return;
     }
-    if (m_focus != nullptr) {
-        UIEvent event;
-        event.type = UIEVENT_KILLFOCUS;
-        event.sender = control;
-        event.timestamp = ::GetTickCount();
-        CControlUI* oldFocus = m_focus;
-        oldFocus->Event(event);
-        SendNotify(oldFocus, L"killfocus");
-        m_focus = nullptr;
-    }
-    if (control == nullptr) {
+    if (m_updateNeeded) {
+        // The tab order is known once this pass has laid the tree out. A
+        // repaint asked for now would be swallowed by BeginPaint, so the
+        // choice is made by the asynchronous pass right after this one.
+        PostAsyncNotify();
         return;
     }
-    if (control->GetManager() == this && control->IsVisible() && control->IsEnabled()) {
-        m_focus = control;
-        UIEvent event;
-        event.type = UIEVENT_SETFOCUS;
-        event.sender = control;
-        event.timestamp = ::GetTickCount();
-        control->Event(event);
-        SendNotify(control, L"setfocus");
-    }
+    MoveTabFocus(true);
 }
 
-bool CUIManager::AddNotifier(INotifyUI* notifier) {
-    return notifier != nullptr && m_notifiers.Add(notifier);
+void CUIManager::SetCapture() {
+    ::SetCapture(m_hwnd);
+    m_mouseCaptured = true;
 }
 
-bool CUIManager::RemoveNotifier(INotifyUI* notifier) {
-    return RemoveFromList(m_notifiers, notifier);
-}
-
-void CUIManager::SendNotify(CControlUI* control, LPCWSTR type, WPARAM wParam, LPARAM lParam, bool async,
-                            bool allowRepeat) {
-    NotifyMsg msg;
-    msg.sender = control;
-    msg.type = type;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    SendNotify(msg, async, allowRepeat);
-}
-
-void CUIManager::SendNotify(NotifyMsg& msg, bool async, bool allowRepeat) {
-    msg.mouse = m_lastMouse;
-    msg.timestamp = ::GetTickCount();
-    if (m_useVirtualWindows && msg.sender != nullptr) {
-        msg.virtualWindow = msg.sender->GetVirtualWnd();
-    }
-    if (!async) {
-        DeliverNotify(msg);
-        return;
-    }
-    if (!allowRepeat) {
-        // A burst of the same report collapses into the pending one.
-        for (int index = 0; index < m_asyncNotify.GetSize(); ++index) {
-            auto* queued = static_cast<NotifyMsg*>(m_asyncNotify[index]);
-            if (queued->sender == msg.sender && queued->type == msg.type) {
-                queued->virtualWindow = msg.virtualWindow;
-                queued->wParam = msg.wParam;
-                queued->lParam = msg.lParam;
-                queued->mouse = msg.mouse;
-                queued->timestamp = msg.timestamp;
-                return;
-            }
-        }
-    }
-    auto* copy = new NotifyMsg(msg);
-    if (!m_asyncNotify.Add(copy)) {
-        delete copy;
-        return;
-    }
-    PostAsyncNotify();
-}
-
-void CUIManager::DeliverNotify(NotifyMsg& msg) {
-    if (msg.sender != nullptr && !msg.sender->OnNotify.IsEmpty()) {
-        msg.sender->OnNotify(&msg);
-    }
-    for (int index = 0; index < m_notifiers.GetSize(); ++index) {
-        static_cast<INotifyUI*>(m_notifiers[index])->Notify(msg);
-    }
-}
-
-void CUIManager::PostAsyncNotify() {
-    if (!m_asyncPosted && m_hwnd != nullptr && ::PostMessageW(m_hwnd, WM_UI_ASYNC, 0, 0)) {
-        m_asyncPosted = true;
-    }
-}
-
-bool CUIManager::MessageHandler(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
-    if (m_hwnd == nullptr) {
-        return false;
-    }
-    if (message == WM_UI_ASYNC) {
-        DeliverAsyncNotifications();
-    }
-    return false;
-}
-
-void CUIManager::DeliverAsyncNotifications() {
-    m_asyncPosted = false;
-    while (!m_asyncNotify.IsEmpty()) {
-        auto* msg = static_cast<NotifyMsg*>(m_asyncNotify[0]);
-        m_asyncNotify.Remove(0);
-        DeliverNotify(*msg);
-        delete msg;
-    }
-    DestroyDeferred();
-}
-
-void CUIManager::DestroyDeferred() {
-    while (!m_deferredDestroy.IsEmpty()) {
-        CPtrArray pending(m_deferredDestroy);
-        m_deferredDestroy.Empty();
-        for (int index = 0; index < pending.GetSize(); ++index) {
-            static_cast<CControlUI*>(pending[index])->Delete();
-        }
-    }
-}
-
-void CUIManager::FreeAsyncQueue() {
-    for (int index = 0; index < m_asyncNotify.GetSize(); ++index) {
-        delete static_cast<NotifyMsg*>(m_asyncNotify[index]);
-    }
-    m_asyncNotify.Empty();
-}
-
-bool CUIManager::AddPostPaint(CControlUI* control) {
-    if (control == nullptr || m_postPaintControls.Find(control) >= 0) {
-        return false;
-    }
-    return m_postPaintControls.Add(control);
-}
-
-bool CUIManager::RemovePostPaint(CControlUI* control) {
-    return RemoveFromList(m_postPaintControls, control);
-}
-
-CControlUI* CUIManager::GetPostPaint(int index) const {
-    return static_cast<CControlUI*>(m_postPaintControls.GetAt(index));
-}
-
-bool CUIManager::AddLeaveWatch(CControlUI* control) {
-    if (control == nullptr || m_leaveWatch.Find(control) >= 0) {
-        return false;
-    }
-    return m_leaveWatch.Add(control);
-}
-
-bool CUIManager::RemoveLeaveWatch(CControlUI* control) {
-    return RemoveFromList(m_leaveWatch, control);
-}
-
-void CUIManager::AddClassDefaults(LPCWSTR className, LPCWSTR attributes) {
-    if (className == nullptr || *className == L'\0' || attributes == nullptr) {
-        return;
-    }
-    auto* copy = new CUIString(attributes);
-    delete static_cast<CUIString*>(m_classDefaults.Set(className, copy));
-}
-
-LPCWSTR CUIManager::GetClassDefaults(LPCWSTR className) {
-    if (className == nullptr) {
-        return nullptr;
-    }
-    const auto* text = static_cast<const CUIString*>(m_classDefaults.Find(className));
-    return text != nullptr ? text->GetData() : nullptr;
-}
-
-void CUIManager::RemoveAllClassDefaults() {
-    for (int index = 0; index < m_classDefaults.GetSize(); ++index) {
-        delete static_cast<CUIString*>(m_classDefaults.Find(m_classDefaults.GetAt(index), false));
-    }
-    m_classDefaults.Resize(kNameIndexBuckets);
-}
-
-void CUIManager::MeasureFont(FontEntry& entry) {
-    if (entry.textMetrics.tmHeight != 0 || m_paintDC == nullptr || entry.font == nullptr) {
-        return;
-    }
-    HGDIOBJ oldFont = ::SelectObject(m_paintDC, entry.font);
-    ::GetTextMetricsW(m_paintDC, &entry.textMetrics);
-    ::SelectObject(m_paintDC, oldFont);
-}
-
-FontEntry* CUIManager::GetDefaultFontInfo() {
-    FontEntry& entry = SharedDefaultFont();
-    MeasureFont(entry);
-    return &entry;
-}
-
-HFONT CUIManager::GetFont(int /*id*/) {
-    return GetDefaultFontInfo()->font;
+void CUIManager::ReleaseCapture() {
+    ::ReleaseCapture();
+    m_mouseCaptured = false;
 }
 
 void CUIManager::SetHSL(short hue, short saturation, short lightness) {

@@ -1,17 +1,16 @@
 #include "ui/core/UIRender.h"
 
 #include "ui/core/UIColorAdjust.h"
+#include "ui/core/UIColorRef.h"
 #include "ui/core/UIManager.h"
 #include "ui/core/UINineGrid.h"
+#include "ui/core/UIPlainText.h"
 #include "ui/core/UIRenderFill.h"
+#include "ui/core/UIRichText.h"
 
 namespace SkinUI {
 
 namespace {
-
-COLORREF ToColorRef(DWORD color) {
-    return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
-}
 
 bool IsZero(const RECT& rect) {
     return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
@@ -21,7 +20,7 @@ bool IsZero(const RECT& rect) {
 // around `draw`.
 template <class Draw>
 void DrawWithPen(HDC dc, int width, DWORD color, int penStyle, Draw draw) {
-    LOGPEN logPen = {static_cast<UINT>(penStyle), {width, 0}, ToColorRef(color)};
+    LOGPEN logPen = {static_cast<UINT>(penStyle), {width, 0}, Render::ToColorRef(color)};
     HPEN pen = ::CreatePenIndirect(&logPen);
     if (pen == nullptr) {
         return;
@@ -68,14 +67,19 @@ void CRenderer::DrawRoundRect(HDC dc, const RECT& rect, int width, int ellipseWi
 }
 
 void CRenderer::DrawText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style) {
-    if (text == nullptr || manager == nullptr) {
+    if (manager != nullptr) {
+        Render::DrawPlainText(dc, manager->GetTextHost(), rect, text, color, fontId, style);
+    }
+}
+
+void CRenderer::DrawRichText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, RECT* linkRects,
+                             CUIString* linkNames, int& linkCount, int fontId, UINT style) {
+    if (manager == nullptr) {
+        linkCount = 0;
         return;
     }
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ToColorRef(color));
-    HGDIOBJ oldFont = ::SelectObject(dc, manager->GetFont(fontId));
-    ::DrawTextW(dc, text, -1, &rect, style | DT_NOPREFIX);
-    ::SelectObject(dc, oldFont);
+    Render::DrawRichText(dc, manager->GetTextHost(), rect, text, color, linkRects, linkNames, linkCount, fontId,
+                         style);
 }
 
 bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect,
@@ -84,8 +88,19 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
         return true;
     }
     if (info.image == nullptr) {
+        // One attempt per attribute value: a missing image is not looked for at every paint.
+        if (info.loadAttempted || info.text.IsEmpty()) {
+            info.loadAttempted = true;
+            return false;
+        }
         info.loadAttempted = true;
-        return false;
+        ImageSourceRequest request;
+        ParseImageAttributes(info.text, &info, &request);
+        info.imageName = request.name;
+        info.image = manager->GetOrLoadImage(request.name, request.LoadType(), request.mask, request.keepOriginal);
+        if (info.image == nullptr) {
+            return false;
+        }
     }
     if (dc == nullptr) {
         return true;

@@ -48,10 +48,16 @@ public:
     static void DrawRoundRect(HDC dc, const RECT& rect, int width, int ellipseWidth, int ellipseHeight, DWORD color,
                               int penStyle = PS_SOLID);
     static void DrawText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style);
+    // The HTML-like markup; `linkRects` and `linkNames` are arrays of
+    // `linkCount` entries holding the links of the last paint (for the hover
+    // colour), and `linkCount` returns how many links were found.
+    static void DrawRichText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, RECT* linkRects,
+                             CUIString* linkNames, int& linkCount, int fontId, UINT style);
 
-    // Draws the image that `info` resolved to as a nine-grid; an info without
-    // a resolved image draws nothing and answers false. With a null `dc`
-    // nothing is drawn, and without a manager nothing happens (true).
+    // Draws the image that `info` describes as a nine-grid, loading it through
+    // the manager's image table at its first paint (once per attribute value);
+    // false when it cannot be loaded. With a null `dc` the image is only
+    // loaded, and without a manager nothing happens (true).
     static bool DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect,
                           ImageDrawInfo& info);
 };
