@@ -114,6 +114,7 @@ protected:
     void Relayout(bool needInvalidate);
     void UpdateVerticalBarOnly(const RECT& rect, int cyRequired);
     void UpdateHorizontalBarOnly(const RECT& rect, int cxRequired);
+    void UpdateSingleBar(CScrollBarUI* bar, int excess, const RECT& barRect);
     void UpdateBothBars(RECT rect, int cxRequired, int cyRequired);
     int VerticalLineStep() const;
     int HorizontalLineStep() const;

@@ -223,45 +223,18 @@ void CContainerUI::UpdateScrollBars(RECT rect, int cxRequired, int cyRequired) {
 }
 
 void CContainerUI::UpdateVerticalBarOnly(const RECT& rect, int cyRequired) {
-    CScrollBarUI* bar = m_verticalScrollBar;
-    const int excess = cyRequired - Height(rect);
-    if (excess > 0 && !bar->IsVisible()) {
-        bar->SetVisible(true);
-        bar->SetScrollRange(excess);
-        bar->SetScrollPos(0, true);
-        m_scrollProcess = true;
-        Relayout(true);
-        m_scrollProcess = false;
-        return;
-    }
-    if (!bar->IsVisible()) {
-        return;
-    }
-    if (excess <= 0 && !m_scrollProcess) {
-        bar->SetVisible(false);
-        bar->SetScrollPos(0, true);
-        bar->SetScrollRange(0);
-        Relayout(true);
-        return;
-    }
-    bar->SetPos(RECT{rect.right, rect.top, rect.right + bar->GetFixedWidth(), rect.bottom}, false);
-    if (bar->GetScrollRange() == excess) {
-        return;
-    }
-    const int oldPos = bar->GetScrollPos();
-    bar->SetScrollRange(std::abs(excess));
-    if (bar->GetScrollRange() == 0) {
-        bar->SetVisible(false);
-        bar->SetScrollPos(0, true);
-    }
-    if (bar->GetScrollPos() < oldPos) {
-        Relayout(false);
-    }
+    UpdateSingleBar(m_verticalScrollBar, cyRequired - Height(rect),
+                    RECT{rect.right, rect.top, rect.right + m_verticalScrollBar->GetFixedWidth(), rect.bottom});
 }
 
 void CContainerUI::UpdateHorizontalBarOnly(const RECT& rect, int cxRequired) {
-    CScrollBarUI* bar = m_horizontalScrollBar;
-    const int excess = cxRequired - Width(rect);
+    UpdateSingleBar(m_horizontalScrollBar, cxRequired - Width(rect),
+                    RECT{rect.left, rect.bottom, rect.right, rect.bottom + m_horizontalScrollBar->GetFixedHeight()});
+}
+
+// A container with one bar: it shows when the content exceeds the view by
+// `excess`, hides when it no longer does, and otherwise follows the excess.
+void CContainerUI::UpdateSingleBar(CScrollBarUI* bar, int excess, const RECT& barRect) {
     if (excess > 0 && !bar->IsVisible()) {
         bar->SetVisible(true);
         bar->SetScrollRange(excess);
@@ -281,7 +254,7 @@ void CContainerUI::UpdateHorizontalBarOnly(const RECT& rect, int cxRequired) {
         Relayout(true);
         return;
     }
-    bar->SetPos(RECT{rect.left, rect.bottom, rect.right, rect.bottom + bar->GetFixedHeight()}, false);
+    bar->SetPos(barRect, false);
     if (bar->GetScrollRange() == excess) {
         return;
     }

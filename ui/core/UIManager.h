@@ -243,6 +243,7 @@ private:
     // False when the manager did not survive the delivery.
     bool DeliverEvent(CControlUI* control, const UIEvent& event);
     CControlUI* OwnControlAt(POINT point) const;
+    CControlUI* PressedControl(LPARAM lParam);
     void OnClose();
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
     bool OnMouseHover(WPARAM wParam, LPARAM lParam);

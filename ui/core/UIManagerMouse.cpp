@@ -89,12 +89,17 @@ void CUIManager::OnMouseLeave() {
     }
 }
 
-void CUIManager::OnButtonDown(WPARAM wParam, LPARAM lParam) {
+// A press focuses the window (unless it must not be activated) and finds the control under it.
+CControlUI* CUIManager::PressedControl(LPARAM lParam) {
     m_lastMouse = PointFromLParam(lParam);
     if (!m_noActivate) {
         ::SetFocus(m_hwnd);
     }
-    CControlUI* control = m_root != nullptr ? OwnControlAt(m_lastMouse) : nullptr;
+    return m_root != nullptr ? OwnControlAt(m_lastMouse) : nullptr;
+}
+
+void CUIManager::OnButtonDown(WPARAM wParam, LPARAM lParam) {
+    CControlUI* control = PressedControl(lParam);
     if (control == nullptr) {
         return;
     }
@@ -111,11 +116,7 @@ void CUIManager::OnButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 void CUIManager::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
-    m_lastMouse = PointFromLParam(lParam);
-    if (!m_noActivate) {
-        ::SetFocus(m_hwnd);
-    }
-    CControlUI* control = m_root != nullptr ? OwnControlAt(m_lastMouse) : nullptr;
+    CControlUI* control = PressedControl(lParam);
     if (control == nullptr) {
         return;
     }
@@ -143,11 +144,7 @@ void CUIManager::OnButtonUp(WPARAM wParam, LPARAM lParam) {
 }
 
 void CUIManager::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
-    m_lastMouse = PointFromLParam(lParam);
-    if (!m_noActivate) {
-        ::SetFocus(m_hwnd);
-    }
-    CControlUI* control = m_root != nullptr ? OwnControlAt(m_lastMouse) : nullptr;
+    CControlUI* control = PressedControl(lParam);
     if (control == nullptr) {
         return;
     }
