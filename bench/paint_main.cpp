@@ -1,6 +1,6 @@
 // Cost of one full repaint of a window shaped like the main window (708 x 400,
 // 13 rows of 4 nine-grid cells with text) through the paint pass, against the
-// bare GDI calls that draw the same picture: blits of pre-rendered cells and
+// bare GDI calls that draw the same picture: one blend per pre-rendered cell and
 // DrawTextW of the same texts into a back buffer, copied to the window. Both
 // paint on WM_PAINT, so both pay for the message and BeginPaint.
 #include <windows.h>
@@ -12,7 +12,9 @@
 #include "ui/core/UIControl.h"
 #include "ui/core/UIHorizontalLayout.h"
 #include "ui/core/UIManager.h"
+#include "ui/core/UIDibSurface.h"
 #include "ui/core/UINineGrid.h"
+#include "ui/core/UINineGridCache.h"
 #include "ui/core/UIRender.h"
 #include "ui/core/UIVerticalLayout.h"
 
@@ -32,7 +34,8 @@ constexpr int kFrames = 20;
 const wchar_t* const kTexts[kColumns] = {L"SourceSerif4-Regular.otf", L"Z:\\home\\fonts\\SourceSerif4-Regular.otf",
                                          L"loaded", L"delete"};
 
-// A 32 x 24 cell picture: a border of 4 pixels around a lighter middle.
+// A 32 x 24 cell picture: a border of 4 pixels around a lighter middle, with
+// transparent corner pixels, as the skins' cells have (premultiplied).
 HBITMAP MakeCellImage() {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -47,7 +50,8 @@ HBITMAP MakeCellImage() {
     for (int y = 0; y < 24; ++y) {
         for (int x = 0; x < 32; ++x) {
             const bool border = x < 4 || y < 4 || x >= 28 || y >= 20;
-            pixels[y * 32 + x] = border ? 0xFFB0B8C8 : 0xFFF4F6FA;
+            const bool corner = (x == 0 || x == 31) && (y == 0 || y == 23);
+            pixels[y * 32 + x] = corner ? 0 : border ? 0xFFB0B8C8 : 0xFFF4F6FA;
         }
     }
     return bitmap;
@@ -57,8 +61,8 @@ class CellUI : public SkinUI::CControlUI {
 public:
     CellUI(HBITMAP image, const wchar_t* text) : m_image(image) { SetText(text); }
     void PaintBkImage(HDC dc) override {
-        SkinUI::Render::DrawImageRaw(dc, m_image, m_itemRect, m_paintRect, RECT{0, 0, 32, 24}, kCorner, false, 255,
-                                     false, false, false);
+        SkinUI::Render::DrawImageComposed(dc, m_image, m_itemRect, m_paintRect, RECT{0, 0, 32, 24}, kCorner, true,
+                                          255, false, false, false);
     }
     void PaintText(HDC dc) override {
         RECT rect = m_itemRect;
@@ -127,10 +131,11 @@ public:
         m_oldBuffer = ::SelectObject(m_buffer, m_bufferBitmap);
         for (int column = 0; column < kColumns; ++column) {
             HDC cell = ::CreateCompatibleDC(reference);
-            HBITMAP bitmap = ::CreateCompatibleBitmap(reference, kColumnWidths[column], kRowHeight);
+            LPBYTE bits = nullptr;
+            HBITMAP bitmap = SkinUI::Render::CreateTopDownBitmap(kColumnWidths[column], kRowHeight, &bits);
             ::SelectObject(cell, bitmap);
             const RECT rect = {0, 0, kColumnWidths[column], kRowHeight};
-            SkinUI::Render::DrawImageRaw(cell, image, rect, rect, RECT{0, 0, 32, 24}, kCorner, false, 255, false,
+            SkinUI::Render::DrawImageRaw(cell, image, rect, rect, RECT{0, 0, 32, 24}, kCorner, true, 255, false,
                                          false, false);
             m_cells.push_back(cell);
             m_cellBitmaps.push_back(bitmap);
@@ -156,7 +161,8 @@ public:
             int left = 0;
             for (int column = 0; column < kColumns; ++column) {
                 const int top = row * kRowHeight;
-                ::BitBlt(m_buffer, left, top, kColumnWidths[column], kRowHeight, m_cells[column], 0, 0, SRCCOPY);
+                ::AlphaBlend(m_buffer, left, top, kColumnWidths[column], kRowHeight, m_cells[column], 0, 0,
+                             kColumnWidths[column], kRowHeight, BLENDFUNCTION{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
                 RECT text = {left + 6, top, left + kColumnWidths[column] - 6, top + kRowHeight};
                 ::DrawTextW(m_buffer, kTexts[column], -1, &text, kTextStyle);
                 left += kColumnWidths[column];

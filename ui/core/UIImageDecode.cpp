@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "ui/core/UIDibSurface.h"
+#include "ui/core/UINineGridCache.h"
 #include "ui/core/UIResourceLoader.h"
 #include "ui/core/UIResourceLocation.h"
 #include "ui/core/UIValueParse.h"
@@ -191,8 +192,10 @@ void FreeImageEntry(ImageEntry* entry, bool deleteEntry)
 {
     if (entry == nullptr)
         return;
-    if (entry->bitmap != nullptr)
+    if (entry->bitmap != nullptr) {
+        ForgetComposedImages(entry->bitmap);
         DeleteObject(entry->bitmap);
+    }
     delete[] entry->originalBits;
     entry->bitmap = nullptr;
     entry->bits = nullptr;

@@ -3,7 +3,7 @@
 #include "ui/core/UIColorAdjust.h"
 #include "ui/core/UIColorRef.h"
 #include "ui/core/UIManager.h"
-#include "ui/core/UINineGrid.h"
+#include "ui/core/UINineGridCache.h"
 #include "ui/core/UIPlainText.h"
 #include "ui/core/UIRenderFill.h"
 #include "ui/core/UIRichText.h"
@@ -124,8 +124,8 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
     }
     RECT overlap;
     if (::IntersectRect(&overlap, &dest, &itemRect) && ::IntersectRect(&overlap, &dest, &paintRect)) {
-        Render::DrawImageRaw(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha, info.fade,
-                             info.hole, info.xTiled, info.yTiled);
+        Render::DrawImageComposed(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha,
+                                  info.fade, info.hole, info.xTiled, info.yTiled);
     }
     return true;
 }
