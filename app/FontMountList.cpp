@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <utility>
 
 FontMountList::FontMountList(IFontSystem& fonts) : m_fonts(fonts)
 {
@@ -31,18 +32,20 @@ bool FontMountList::Contains(const std::wstring& path) const
     return IndexOf(path) >= 0;
 }
 
-void FontMountList::Append(const std::wstring& path)
+void FontMountList::Append(const std::wstring& path, std::wstring key)
 {
-    m_index.emplace(IdentityKey(path), Count());
+    m_index.emplace(key, Count());
     m_paths.push_back(path);
+    m_keys.push_back(std::move(key));
 }
 
 void FontMountList::Erase(int index)
 {
-    m_index.erase(IdentityKey(m_paths[index]));
+    m_index.erase(m_keys[index]);
     m_paths.erase(m_paths.begin() + index);
+    m_keys.erase(m_keys.begin() + index);
     for (int i = index; i < Count(); ++i)
-        m_index[IdentityKey(m_paths[i])] = i;
+        m_index[m_keys[i]] = i;
 }
 
 int FontMountList::MountDropped(HDROP drop)
@@ -62,8 +65,9 @@ int FontMountList::MountDropped(HDROP drop)
         if (m_fonts.Mount(buffer) == 0)
             continue;
         std::wstring path(buffer);
-        if (!Contains(path))
-            Append(path);
+        std::wstring key = IdentityKey(path);
+        if (m_index.find(key) == m_index.end())
+            Append(path, std::move(key));
     }
     m_fonts.FinishDrop(drop);
     UpdateScrollRange();
@@ -95,6 +99,7 @@ StatusText FontMountList::UnmountAll()
     for (const std::wstring& path : m_paths)
         unmounted += m_fonts.Unmount(path.c_str());
     m_paths.clear();
+    m_keys.clear();
     m_index.clear();
     for (ListRow& row : m_rows)
         ClearRow(row);

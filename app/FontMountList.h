@@ -62,7 +62,7 @@ public:
     int FirstVisible() const { return m_scroll.position / kRowHeight; }
 
 private:
-    void Append(const std::wstring& path);
+    void Append(const std::wstring& path, std::wstring key);
     void Erase(int index);
     void UpdateScrollRange();
     void FillRow(int row, const std::wstring& path);
@@ -71,6 +71,8 @@ private:
 
     IFontSystem& m_fonts;
     std::vector<std::wstring> m_paths;
+    // The folded key of each path, so that a removal need not fold the rest again.
+    std::vector<std::wstring> m_keys;
     // Case-folded path -> position in m_paths: one file has many spellings.
     std::unordered_map<std::wstring, int> m_index;
     ListRow m_rows[kRowCount];

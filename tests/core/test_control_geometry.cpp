@@ -122,10 +122,8 @@ TEST(ControlGeometry, InvalidateIsClippedByEveryAncestor) {
 
 TEST(ControlGeometry, SetPosRepaintsOldAndNewRectangleWithinTheAncestors) {
     WindowedManager windowed;
-    auto* root = new CContainerUI;
     auto* leaf = new CControlUI;
-    root->Add(leaf);
-    windowed.manager.AttachRoot(root);
+    CContainerUI* root = AttachUnderRoot(windowed, leaf);
     root->SetPos(RECT{0, 0, 100, 100}, false);
     leaf->SetPos(RECT{10, 10, 20, 20}, false);
     windowed.window.TakeInvalidated();
@@ -186,10 +184,8 @@ TEST(ControlGeometry, CoverOfAFloatControlCoversTheControlNotItsRequest) {
 
 TEST(ControlGeometry, CoverFollowsEvenWhenNothingOfTheControlCanBeSeen) {
     WindowedManager windowed;
-    auto* root = new CContainerUI;
     auto* leaf = new CControlUI;
-    root->Add(leaf);
-    windowed.manager.AttachRoot(root);
+    CContainerUI* root = AttachUnderRoot(windowed, leaf);
     root->SetPos(RECT{0, 0, 100, 100}, false);
     auto* cover = new CControlUI;
     leaf->SetCover(cover);

@@ -120,10 +120,8 @@ TEST(ControlLifecycle, InitRunsOnceTheParentIsKnownAndDestroyIsReported) {
 
 TEST(ControlState, HidingTheFocusedControlLeavesTheManagerWithoutFocus) {
     WindowedManager windowed;
-    auto* root = new CContainerUI;
     auto* leaf = new CControlUI;
-    root->Add(leaf);
-    windowed.manager.AttachRoot(root);
+    CContainerUI* root = AttachUnderRoot(windowed, leaf);
     leaf->SetFocus();
     EXPECT_EQ(windowed.manager.GetFocus(), leaf);
     EXPECT_TRUE(leaf->IsFocused());
@@ -144,10 +142,8 @@ TEST(ControlState, HidingTheFocusedControlLeavesTheManagerWithoutFocus) {
 
 TEST(ControlState, SizeRequestsAskTheParentForANewLayout) {
     WindowedManager windowed;
-    auto* root = new CContainerUI;
     auto* leaf = new CControlUI;
-    root->Add(leaf);
-    windowed.manager.AttachRoot(root);
+    CContainerUI* root = AttachUnderRoot(windowed, leaf);
     root->SetPos(RECT{0, 0, 100, 100}, false);
     EXPECT_FALSE(root->IsUpdateNeeded());
     leaf->SetFixedWidth(30);

@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "ui/core/UIContainer.h"
 #include "ui/core/UIManager.h"
 
 // A real top-level window for tests that need a manager with a window: its
@@ -88,6 +89,14 @@ struct WindowedManager {
     TestWindow& window;
     SkinUI::CUIManager manager;
 };
+
+// A container holding `child`, attached as the manager's root.
+inline SkinUI::CContainerUI* AttachUnderRoot(WindowedManager& windowed, SkinUI::CControlUI* child) {
+    auto* root = new SkinUI::CContainerUI;
+    root->Add(child);
+    windowed.manager.AttachRoot(root);
+    return root;
+}
 
 inline bool operator==(const RECT& left, const RECT& right) {
     return ::EqualRect(&left, &right) != FALSE;
