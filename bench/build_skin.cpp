@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "bench/bench.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UILayoutBuilder.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/window/UILayoutBuilder.h"
+#include "ui/core/manager/UIManager.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "bench/bench.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIHorizontalLayout.h"
-#include "ui/core/UIManager.h"
-#include "ui/core/UIVerticalLayout.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/control/UIHorizontalLayout.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/control/UIVerticalLayout.h"
 
 namespace {
 

@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "bench/bench.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIHorizontalLayout.h"
-#include "ui/core/UIManager.h"
-#include "ui/core/UIDibSurface.h"
-#include "ui/core/UINineGrid.h"
-#include "ui/core/UINineGridCache.h"
-#include "ui/core/UIRender.h"
-#include "ui/core/UIVerticalLayout.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/control/UIHorizontalLayout.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/gdi/UIDibSurface.h"
+#include "ui/core/gdi/UINineGrid.h"
+#include "ui/core/gdi/UINineGridCache.h"
+#include "ui/core/render/UIRender.h"
+#include "ui/core/control/UIVerticalLayout.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "bench/bench.h"
 #include "tests/core/png_encode.h"
-#include "ui/core/UIImageDecode.h"
+#include "ui/core/resources/UIImageDecode.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench/bench.h"
-#include "ui/core/XmlDocument.h"
+#include "ui/core/xml/XmlDocument.h"
 
 #ifdef QUILLET_HAVE_PUGIXML
 #include "pugixml.hpp"

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "ui/core/UIManager.h"
-#include "ui/core/UIWindowImplBase.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/window/UIWindowImplBase.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/core/UIMsimg32.h"
+#include "ui/core/gdi/UIMsimg32.h"
 
 enum class BlendPath { System, Framework };
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ui/core/UIImageDecode.h"
+#include "ui/core/resources/UIImageDecode.h"
 
 class ImageHolder {
 public:

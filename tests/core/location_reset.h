@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/core/UIResourceLocation.h"
+#include "ui/core/resources/UIResourceLocation.h"
 
 // Tests share the process-wide resource location: each starts from no folder
 // and no archive and leaves it that way. Declare it after the files and

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/manager/UIManager.h"
 #include "ui_test_window.h"
 
 // One event as a probe control saw it.

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ui/core/UIDibSurface.h"
+#include "ui/core/gdi/UIDibSurface.h"
 
 class PaintCanvas {
 public:

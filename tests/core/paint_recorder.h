@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/manager/UIManager.h"
 
 class RecordingControl : public SkinUI::CContainerUI {
 public:

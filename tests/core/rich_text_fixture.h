@@ -11,8 +11,8 @@
 
 #include "tests/core/paint_canvas.h"
 #include "tests/core/text_host.h"
-#include "ui/core/UIColorRef.h"
-#include "ui/core/UIRichText.h"
+#include "ui/core/gdi/UIColorRef.h"
+#include "ui/core/render/UIRichText.h"
 
 class RichTextTest : public ::testing::Test {
 protected:

@@ -8,7 +8,7 @@
 #include "tests/core/guarded_memory.h"
 #include "tests/core/temp_folder.h"
 #include "tests/core/zip_writer.h"
-#include "ui/core/UIArchive.h"
+#include "ui/core/resources/UIArchive.h"
 
 using namespace SkinUI;
 using namespace ziptest;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/core/UIBackBuffer.h"
+#include "ui/core/manager/UIBackBuffer.h"
 
 using SkinUI::CBackBuffer;
 

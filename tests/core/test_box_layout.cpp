@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "ui/controls/UIScrollBar.h"
-#include "ui/core/UIDibSurface.h"
-#include "ui/core/UIHorizontalLayout.h"
-#include "ui/core/UIManager.h"
-#include "ui/core/UIVerticalLayout.h"
+#include "ui/core/gdi/UIDibSurface.h"
+#include "ui/core/control/UIHorizontalLayout.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/control/UIVerticalLayout.h"
 #include "ui_test_window.h"
 
 using SkinUI::CBoxLayoutUI;

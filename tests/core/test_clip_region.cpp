@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "tests/core/paint_canvas.h"
-#include "ui/core/UIArgbBitmap.h"
-#include "ui/core/UIClipRegion.h"
-#include "ui/core/UIRenderFill.h"
+#include "ui/core/gdi/UIArgbBitmap.h"
+#include "ui/core/gdi/UIClipRegion.h"
+#include "ui/core/gdi/UIRenderFill.h"
 
 using namespace SkinUI::Render;
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "tests/core/paint_canvas.h"
-#include "ui/core/UIRender.h"
+#include "ui/core/render/UIRender.h"
 
 using SkinUI::CClipScope;
 

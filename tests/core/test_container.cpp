@@ -3,9 +3,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/manager/UIManager.h"
 #include "ui_test_window.h"
 
 using SkinUI::CContainerUI;

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "ui/controls/UIScrollBar.h"
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIVerticalLayout.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/control/UIVerticalLayout.h"
 #include "ui_test_window.h"
 
 using SkinUI::CContainerUI;

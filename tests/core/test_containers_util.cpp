@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/UIGeometry.h"
-#include "ui/core/UIPtrArray.h"
-#include "ui/core/UIStringMap.h"
+#include "ui/core/base/UIGeometry.h"
+#include "ui/core/base/UIPtrArray.h"
+#include "ui/core/base/UIStringMap.h"
 
 using SkinUI::CPtrArray;
 using SkinUI::CStringMap;

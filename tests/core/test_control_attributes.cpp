@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ui/controls/UIScrollBar.h"
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIValueParse.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/base/UIValueParse.h"
 #include "ui_test_window.h"
 
 using SkinUI::CContainerUI;

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/manager/UIManager.h"
 #include "ui_test_window.h"
 
 using SkinUI::CContainerUI;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIDibSurface.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/gdi/UIDibSurface.h"
+#include "ui/core/manager/UIManager.h"
 
 using SkinUI::CControlUI;
 

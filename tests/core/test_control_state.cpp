@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIDelegate.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/base/UIDelegate.h"
+#include "ui/core/manager/UIManager.h"
 #include "ui_test_window.h"
 
 using SkinUI::CContainerUI;

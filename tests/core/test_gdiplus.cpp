@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "ui/core/UIGdiPlus.h"
+#include "ui/core/gdi/UIGdiPlus.h"
 
 using SkinUI::CGdiPlusUser;
 

@@ -11,7 +11,7 @@
 #include "tests/core/paint_canvas.h"
 #include "tests/core/png_encode.h"
 #include "tests/core/temp_folder.h"
-#include "ui/core/UIImageDecode.h"
+#include "ui/core/resources/UIImageDecode.h"
 
 using namespace SkinUI;
 using namespace SkinUI::Render;

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/core/UIImageDecode.h"
-#include "ui/core/UIImageDrawInfo.h"
+#include "ui/core/resources/UIImageDecode.h"
+#include "ui/core/resources/UIImageDrawInfo.h"
 
 using namespace SkinUI;
 

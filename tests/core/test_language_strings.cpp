@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ui/core/UILanguageStrings.h"
-#include "ui/core/UIResourceTables.h"
+#include "ui/core/resources/UILanguageStrings.h"
+#include "ui/core/resources/UIResourceTables.h"
 
 using namespace SkinUI;
 

@@ -7,7 +7,7 @@
 #include "tests/core/paint_canvas.h"
 #include "tests/core/paint_recorder.h"
 #include "tests/core/ui_test_window.h"
-#include "ui/core/UILayeredApi.h"
+#include "ui/core/manager/UILayeredApi.h"
 
 namespace {
 

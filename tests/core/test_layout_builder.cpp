@@ -9,11 +9,11 @@
 #include "tests/core/location_reset.h"
 #include "tests/core/temp_folder.h"
 #include "tests/core/ui_test_window.h"
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UILayoutBuilder.h"
-#include "ui/core/UIManager.h"
-#include "ui/core/UIResourceLocation.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/window/UILayoutBuilder.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/resources/UIResourceLocation.h"
 
 using namespace SkinUI;
 

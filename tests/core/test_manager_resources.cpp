@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "location_reset.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIRender.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/render/UIRender.h"
 #include "ui_test_window.h"
 
 using namespace SkinUI;

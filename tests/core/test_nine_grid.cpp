@@ -7,8 +7,8 @@
 #include "tests/core/blend_path.h"
 #include "tests/core/image_holder.h"
 #include "tests/core/paint_canvas.h"
-#include "ui/core/UIMsimg32.h"
-#include "ui/core/UINineGrid.h"
+#include "ui/core/gdi/UIMsimg32.h"
+#include "ui/core/gdi/UINineGrid.h"
 
 using namespace SkinUI;
 using namespace SkinUI::Render;

@@ -7,8 +7,8 @@
 
 #include "tests/core/image_holder.h"
 #include "tests/core/paint_canvas.h"
-#include "ui/core/UINineGrid.h"
-#include "ui/core/UINineGridCache.h"
+#include "ui/core/gdi/UINineGrid.h"
+#include "ui/core/gdi/UINineGridCache.h"
 
 using namespace SkinUI;
 using namespace SkinUI::Render;

@@ -4,7 +4,7 @@
 
 #include "tests/core/paint_canvas.h"
 #include "tests/core/text_host.h"
-#include "ui/core/UIPlainText.h"
+#include "ui/core/render/UIPlainText.h"
 
 using namespace SkinUI;
 

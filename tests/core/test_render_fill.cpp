@@ -6,8 +6,8 @@
 
 #include "tests/core/blend_path.h"
 #include "tests/core/paint_canvas.h"
-#include "ui/core/UIColorAdjust.h"
-#include "ui/core/UIRenderFill.h"
+#include "ui/core/gdi/UIColorAdjust.h"
+#include "ui/core/gdi/UIRenderFill.h"
 
 using namespace SkinUI;
 using namespace SkinUI::Render;

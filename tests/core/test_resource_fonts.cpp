@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/core/UIResourceTables.h"
+#include "ui/core/resources/UIResourceTables.h"
 
 using namespace SkinUI;
 

@@ -9,8 +9,8 @@
 #include "tests/core/location_reset.h"
 #include "tests/core/png_encode.h"
 #include "tests/core/temp_folder.h"
-#include "ui/core/UIImageDecode.h"
-#include "ui/core/UIResourceTables.h"
+#include "ui/core/resources/UIImageDecode.h"
+#include "ui/core/resources/UIResourceTables.h"
 
 using namespace SkinUI;
 

@@ -7,7 +7,7 @@
 #include "tests/core/location_reset.h"
 #include "tests/core/temp_folder.h"
 #include "tests/core/zip_writer.h"
-#include "ui/core/UIResourceLocation.h"
+#include "ui/core/resources/UIResourceLocation.h"
 
 using namespace SkinUI;
 using namespace ziptest;

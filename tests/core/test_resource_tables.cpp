@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/core/UIResourceTables.h"
+#include "ui/core/resources/UIResourceTables.h"
 
 using namespace SkinUI;
 

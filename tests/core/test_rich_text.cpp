@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/core/rich_text_fixture.h"
-#include "ui/core/UIRichTextLayout.h"
+#include "ui/core/render/UIRichTextLayout.h"
 
 using namespace SkinUI;
 

@@ -2,7 +2,7 @@
 
 #include "tests/core/image_holder.h"
 #include "tests/core/rich_text_fixture.h"
-#include "ui/core/UIRenderFill.h"
+#include "ui/core/gdi/UIRenderFill.h"
 
 using namespace SkinUI;
 

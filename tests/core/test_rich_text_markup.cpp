@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "ui/core/UIRichTextMarkup.h"
+#include "ui/core/render/UIRichTextMarkup.h"
 
 using namespace SkinUI;
 using namespace SkinUI::RichText;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/core/UIString.h"
+#include "ui/core/base/UIString.h"
 
 using SkinUI::CUIString;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/UIUtf8.h"
-#include "ui/core/XmlDocument.h"
+#include "ui/core/base/UIUtf8.h"
+#include "ui/core/xml/XmlDocument.h"
 
 namespace {
 

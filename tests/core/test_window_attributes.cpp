@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/UIControl.h"
-#include "ui/core/UIWindowAttributes.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/resources/UIWindowAttributes.h"
 
 using namespace SkinUI;
 

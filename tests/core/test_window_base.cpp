@@ -7,10 +7,10 @@
 #include <string>
 
 #include "tests/core/location_reset.h"
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIControl.h"
-#include "ui/core/UIResourceLocation.h"
-#include "ui/core/UIWindowImplBase.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/resources/UIResourceLocation.h"
+#include "ui/core/window/UIWindowImplBase.h"
 
 using namespace SkinUI;
 

@@ -10,7 +10,7 @@
 
 #include "tests/core/guarded_memory.h"
 #include "tests/core/xml_skin_samples.h"
-#include "ui/core/XmlDocument.h"
+#include "ui/core/xml/XmlDocument.h"
 
 using SkinUI::CXmlDocument;
 using SkinUI::CXmlNode;

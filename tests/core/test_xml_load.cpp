@@ -10,8 +10,8 @@
 #include "tests/core/xml_skin_samples.h"
 #include "tests/core/xml_test_support.h"
 #include "tests/core/zip_writer.h"
-#include "ui/core/UIResourceLocation.h"
-#include "ui/core/XmlDocument.h"
+#include "ui/core/resources/UIResourceLocation.h"
+#include "ui/core/xml/XmlDocument.h"
 
 using SkinUI::CResourceLocation;
 using SkinUI::CXmlDocument;

@@ -4,7 +4,7 @@
 
 #include "tests/core/xml_skin_samples.h"
 #include "tests/core/xml_test_support.h"
-#include "ui/core/XmlDocument.h"
+#include "ui/core/xml/XmlDocument.h"
 
 using SkinUI::CXmlDocument;
 using SkinUI::CXmlNode;

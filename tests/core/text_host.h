@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/UIRichTextHost.h"
+#include "ui/core/render/UIRichTextHost.h"
 
 class FakeTextHost : public SkinUI::IRichTextHost {
 public:

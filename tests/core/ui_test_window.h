@@ -4,8 +4,8 @@
 
 #include <ostream>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIManager.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/manager/UIManager.h"
 
 // A real top-level window for tests that need a manager with a window: its
 // update region shows what the manager invalidated, and WM_UI_ASYNC reaches

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/core/XmlDocument.h"
+#include "ui/core/xml/XmlDocument.h"
 
 namespace xmltest {
 

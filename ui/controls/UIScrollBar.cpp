@@ -2,9 +2,9 @@
 
 #include <cwchar>
 
-#include "ui/core/UIContainer.h"
-#include "ui/core/UIManager.h"
-#include "ui/core/UIValueParse.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/base/UIValueParse.h"
 
 namespace SkinUI {
 

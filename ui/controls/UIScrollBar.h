@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/core/UIControl.h"
+#include "ui/core/control/UIControl.h"
 
 namespace SkinUI {
 

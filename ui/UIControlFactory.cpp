@@ -1,0 +1,54 @@
+// The element names of the skin language and the controls they create.
+
+#include "ui/UIControlFactory.h"
+
+#include <cwchar>
+
+#include "ui/controls/UIScrollBar.h"
+#include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIControl.h"
+#include "ui/core/control/UIHorizontalLayout.h"
+#include "ui/core/control/UIVerticalLayout.h"
+
+namespace SkinUI {
+
+namespace {
+
+using Factory = CControlUI* (*)();
+
+template <typename Control>
+CControlUI* Make() {
+    return new Control;
+}
+
+struct ElementClass {
+    LPCWSTR name;
+    Factory create;
+};
+
+// Compared without regard to case.
+const ElementClass kElements[] = {
+    {L"Control", Make<CControlUI>},
+    {L"Container", Make<CContainerUI>},
+    {L"VerticalLayout", Make<CVerticalLayoutUI>},
+    {L"VBox", Make<CVerticalLayoutUI>},
+    {L"HorizontalLayout", Make<CHorizontalLayoutUI>},
+    {L"HBox", Make<CHorizontalLayoutUI>},
+    {L"ScrollBar", Make<CScrollBarUI>},
+};
+
+}  // namespace
+
+CControlUI* CreateControlForElement(LPCWSTR elementName) {
+    if (elementName == nullptr) {
+        return nullptr;
+    }
+    for (const ElementClass& element : kElements) {
+        if (_wcsicmp(element.name, elementName) == 0) {
+            return element.create();
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace SkinUI

@@ -1,0 +1,24 @@
+#include "ui/core/render/UIPlainText.h"
+
+#include "ui/core/gdi/UIColorRef.h"
+
+namespace SkinUI {
+namespace Render {
+
+void DrawPlainText(HDC dc, IRichTextHost& host, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style)
+{
+    if (text == nullptr)
+        return;
+    CUIString expanded(text);
+    host.ProcessLanguageTokens(expanded);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(color));
+    const FontEntry* font = host.GetFontInfo(fontId);
+    HGDIOBJ previousFont = font != nullptr && font->font != nullptr ? SelectObject(dc, font->font) : nullptr;
+    DrawTextW(dc, expanded, -1, &rect, style | DT_NOPREFIX);
+    if (previousFont != nullptr)
+        SelectObject(dc, previousFont);
+}
+
+}  // namespace Render
+}  // namespace SkinUI

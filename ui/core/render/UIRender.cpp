@@ -1,0 +1,133 @@
+#include "ui/core/render/UIRender.h"
+
+#include "ui/core/gdi/UIColorAdjust.h"
+#include "ui/core/gdi/UIColorRef.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/gdi/UINineGridCache.h"
+#include "ui/core/render/UIPlainText.h"
+#include "ui/core/gdi/UIRenderFill.h"
+#include "ui/core/render/UIRichText.h"
+
+namespace SkinUI {
+
+namespace {
+
+bool IsZero(const RECT& rect) {
+    return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
+}
+
+// Selects a pen of the given style, width and colour and the null brush
+// around `draw`.
+template <class Draw>
+void DrawWithPen(HDC dc, int width, DWORD color, int penStyle, Draw draw) {
+    LOGPEN logPen = {static_cast<UINT>(penStyle), {width, 0}, Render::ToColorRef(color)};
+    HPEN pen = ::CreatePenIndirect(&logPen);
+    if (pen == nullptr) {
+        return;
+    }
+    HGDIOBJ oldPen = ::SelectObject(dc, pen);
+    HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    draw();
+    ::SelectObject(dc, oldBrush);
+    ::SelectObject(dc, oldPen);
+    ::DeleteObject(pen);
+}
+
+}  // namespace
+
+DWORD CRenderer::AdjustColor(DWORD color, short hue, short saturation, short lightness) {
+    return Render::AdjustColor(color, hue, saturation, lightness);
+}
+
+void CRenderer::DrawColor(HDC dc, const RECT& rect, DWORD color) {
+    Render::DrawColor(dc, rect, color);
+}
+
+void CRenderer::DrawGradient(HDC dc, const RECT& rect, DWORD colorFrom, DWORD colorTo, bool vertical, int steps) {
+    Render::DrawGradient(dc, rect, colorFrom, colorTo, vertical, steps);
+}
+
+void CRenderer::DrawLine(HDC dc, const RECT& rect, int width, DWORD color, int penStyle) {
+    DrawWithPen(dc, width, color, penStyle, [&] {
+        ::MoveToEx(dc, rect.left, rect.top, nullptr);
+        ::LineTo(dc, rect.right, rect.bottom);
+    });
+}
+
+void CRenderer::DrawRect(HDC dc, const RECT& rect, int width, DWORD color, int penStyle) {
+    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME,
+                [&] { ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom); });
+}
+
+void CRenderer::DrawRoundRect(HDC dc, const RECT& rect, int width, int ellipseWidth, int ellipseHeight, DWORD color,
+                              int penStyle) {
+    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME, [&] {
+        ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, ellipseWidth, ellipseHeight);
+    });
+}
+
+void CRenderer::DrawText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style) {
+    if (manager != nullptr) {
+        Render::DrawPlainText(dc, manager->GetTextHost(), rect, text, color, fontId, style);
+    }
+}
+
+void CRenderer::DrawRichText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, RECT* linkRects,
+                             CUIString* linkNames, int& linkCount, int fontId, UINT style) {
+    if (manager == nullptr) {
+        linkCount = 0;
+        return;
+    }
+    Render::DrawRichText(dc, manager->GetTextHost(), rect, text, color, linkRects, linkNames, linkCount, fontId,
+                         style);
+}
+
+bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect,
+                          ImageDrawInfo& info) {
+    if (manager == nullptr) {
+        return true;
+    }
+    if (info.image == nullptr) {
+        // One attempt per attribute value: a missing image is not looked for at every paint.
+        if (info.loadAttempted || info.text.IsEmpty()) {
+            info.loadAttempted = true;
+            return false;
+        }
+        info.loadAttempted = true;
+        ImageSourceRequest request;
+        ParseImageAttributes(info.text, &info, &request);
+        info.imageName = request.name;
+        info.image = manager->GetOrLoadImage(request.name, request.LoadType(), request.mask, request.keepOriginal);
+        if (info.image == nullptr) {
+            return false;
+        }
+    }
+    if (dc == nullptr) {
+        return true;
+    }
+    const ImageEntry& image = *info.image;
+    RECT source = IsZero(info.source) ? RECT{0, 0, image.width, image.height} : info.source;
+    if (source.right > image.width) {
+        source.right = image.width;
+    }
+    if (source.bottom > image.height) {
+        source.bottom = image.height;
+    }
+    RECT dest = itemRect;
+    if (!IsZero(info.dest)) {
+        dest.left = itemRect.left + info.dest.left;
+        dest.top = itemRect.top + info.dest.top;
+        dest.right = itemRect.left + info.dest.right < itemRect.right ? itemRect.left + info.dest.right
+                                                                       : itemRect.right;
+        dest.bottom = itemRect.top + info.dest.bottom < itemRect.bottom ? itemRect.top + info.dest.bottom
+                                                                         : itemRect.bottom;
+    }
+    RECT overlap;
+    if (::IntersectRect(&overlap, &dest, &itemRect) && ::IntersectRect(&overlap, &dest, &paintRect)) {
+        Render::DrawImageComposed(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha,
+                                  info.fade, info.hole, info.xTiled, info.yTiled);
+    }
+    return true;
+}
+
+}  // namespace SkinUI

@@ -1,0 +1,173 @@
+#include "ui/core/resources/UIResourceTables.h"
+
+#include "ui/core/base/UIStringMapValues.h"
+
+namespace SkinUI {
+
+namespace {
+
+LOGFONTW StockGuiLogFont() {
+    LOGFONTW logFont = {};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    return logFont;
+}
+
+HFONT CreateSkinFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
+    LOGFONTW logFont = StockGuiLogFont();
+    // The face name field holds 31 characters and the terminator; a longer
+    // name is cut rather than left unterminated.
+    ::lstrcpynW(logFont.lfFaceName, faceName != nullptr ? faceName : L"", LF_FACESIZE);
+    logFont.lfHeight = -size;
+    if (bold) {
+        logFont.lfWeight += FW_BOLD;
+    }
+    if (underline) {
+        logFont.lfUnderline = TRUE;
+    }
+    if (italic) {
+        logFont.lfItalic = TRUE;
+    }
+    return ::CreateFontIndirectW(&logFont);
+}
+
+void FillFontEntry(FontEntry& entry, HFONT font, LPCWSTR faceName, int size, bool bold, bool underline,
+                   bool italic) {
+    entry.font = font;
+    entry.faceName = faceName;
+    entry.size = size;
+    entry.bold = bold;
+    entry.underline = underline;
+    entry.italic = italic;
+    entry.textMetrics = TEXTMETRICW{};
+}
+
+void DeleteFontEntry(FontEntry* entry) {
+    ::DeleteObject(entry->font);
+    delete entry;
+}
+
+CUIString FontKey(int id) {
+    CUIString key;
+    key.Format(L"%d", id);
+    return key;
+}
+
+}  // namespace
+
+void CResourceTables::InitSharedDefaultFont() {
+    const LOGFONTW logFont = StockGuiLogFont();
+    FontEntry& entry = m_shared.defaultFont;
+    if (entry.font != nullptr) {
+        ::DeleteObject(entry.font);
+    }
+    FillFontEntry(entry, ::CreateFontIndirectW(&logFont), logFont.lfFaceName, -logFont.lfHeight,
+                  logFont.lfWeight >= FW_BOLD, logFont.lfUnderline == 1, logFont.lfItalic == 1);
+}
+
+void CResourceTables::MeasureIfNeeded(FontEntry& entry) {
+    if (m_paintDC == nullptr || entry.font == nullptr || entry.textMetrics.tmHeight != 0) {
+        return;
+    }
+    HGDIOBJ previous = ::SelectObject(m_paintDC, entry.font);
+    ::GetTextMetricsW(m_paintDC, &entry.textMetrics);
+    ::SelectObject(m_paintDC, previous);
+}
+
+HFONT CResourceTables::AddFont(int id, LPCWSTR faceName, int size, bool bold, bool underline, bool italic,
+                               bool shared) {
+    HFONT font = CreateSkinFont(faceName, size, bold, underline, italic);
+    if (font == nullptr) {
+        return nullptr;
+    }
+    auto* entry = new FontEntry;
+    FillFontEntry(*entry, font, faceName, size, bold, underline, italic);
+    MeasureIfNeeded(*entry);
+    auto* replaced = static_cast<FontEntry*>(BlockForAdd(shared).fonts.Set(FontKey(id), entry));
+    if (replaced != nullptr) {
+        DeleteFontEntry(replaced);
+    }
+    return font;
+}
+
+FontEntry* CResourceTables::FindFontEntry(int id) {
+    if (id < 0) {
+        return nullptr;
+    }
+    const CUIString key = FontKey(id);
+    auto* entry = static_cast<FontEntry*>(m_own.fonts.Find(key));
+    return entry != nullptr ? entry : static_cast<FontEntry*>(m_shared.fonts.Find(key));
+}
+
+HFONT CResourceTables::GetFont(int id) {
+    FontEntry* entry = FindFontEntry(id);
+    return entry != nullptr ? entry->font : GetDefaultFontInfo()->font;
+}
+
+HFONT CResourceTables::FindFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
+    const CUIString wanted(faceName);
+    auto matches = [&](FontEntry* entry) {
+        return entry->faceName == wanted && entry->size == size && entry->bold == bold &&
+               entry->underline == underline && entry->italic == italic;
+    };
+    FontEntry* entry = FindMapValue<FontEntry>(m_own.fonts, matches);
+    if (entry == nullptr) {
+        entry = FindMapValue<FontEntry>(m_shared.fonts, matches);
+    }
+    return entry != nullptr ? entry->font : nullptr;
+}
+
+FontEntry* CResourceTables::GetFontInfo(int id) {
+    FontEntry* entry = FindFontEntry(id);
+    if (entry == nullptr) {
+        return GetDefaultFontInfo();
+    }
+    MeasureIfNeeded(*entry);
+    return entry;
+}
+
+FontEntry* CResourceTables::GetFontInfo(HFONT font) {
+    auto hasHandle = [font](FontEntry* entry) { return entry->font == font; };
+    FontEntry* entry = nullptr;
+    if (font != nullptr) {
+        entry = FindMapValue<FontEntry>(m_own.fonts, hasHandle);
+        if (entry == nullptr) {
+            entry = FindMapValue<FontEntry>(m_shared.fonts, hasHandle);
+        }
+    }
+    if (entry == nullptr) {
+        return GetDefaultFontInfo();
+    }
+    MeasureIfNeeded(*entry);
+    return entry;
+}
+
+void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic,
+                                     bool shared) {
+    // An empty face name marks a block without a default font of its own.
+    if (faceName == nullptr || *faceName == L'\0') {
+        return;
+    }
+    HFONT font = CreateSkinFont(faceName, size, bold, underline, italic);
+    if (font == nullptr) {
+        return;
+    }
+    FontEntry& entry = shared ? m_shared.defaultFont : m_own.defaultFont;
+    if (entry.font != nullptr) {
+        ::DeleteObject(entry.font);
+    }
+    FillFontEntry(entry, font, faceName, size, bold, underline, italic);
+    MeasureIfNeeded(entry);
+}
+
+FontEntry* CResourceTables::GetDefaultFontInfo() {
+    FontEntry& entry = m_own.defaultFont.faceName.IsEmpty() ? m_shared.defaultFont : m_own.defaultFont;
+    MeasureIfNeeded(entry);
+    return &entry;
+}
+
+void CResourceTables::RemoveAllFonts(bool shared) {
+    (shared ? m_shared : m_own).RemoveAllFonts();
+}
+
+}  // namespace SkinUI
