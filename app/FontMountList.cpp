@@ -5,42 +5,36 @@
 #include <algorithm>
 #include <utility>
 
-FontMountList::FontMountList(IFontSystem& fonts) : m_fonts(fonts)
-{
+FontMountList::FontMountList(IFontSystem& fonts) : m_fonts(fonts) {
     m_scroll.lineSize = kRowHeight;
 }
 
-std::wstring FontMountList::IdentityKey(const std::wstring& path)
-{
+std::wstring FontMountList::IdentityKey(const std::wstring& path) {
     // Upper-casing without a user locale, as CompareStringOrdinal does when it
     // ignores case, so the key never depends on the user's language settings.
     std::wstring key(path);
     if (!key.empty())
-        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, path.c_str(), static_cast<int>(path.size()),
-                      &key[0], static_cast<int>(key.size()), nullptr, nullptr, 0);
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, path.c_str(), static_cast<int>(path.size()), &key[0],
+                      static_cast<int>(key.size()), nullptr, nullptr, 0);
     return key;
 }
 
-int FontMountList::IndexOf(const std::wstring& path) const
-{
+int FontMountList::IndexOf(const std::wstring& path) const {
     auto found = m_index.find(IdentityKey(path));
     return found == m_index.end() ? -1 : found->second;
 }
 
-bool FontMountList::Contains(const std::wstring& path) const
-{
+bool FontMountList::Contains(const std::wstring& path) const {
     return IndexOf(path) >= 0;
 }
 
-void FontMountList::Append(const std::wstring& path, std::wstring key)
-{
+void FontMountList::Append(const std::wstring& path, std::wstring key) {
     m_index.emplace(key, Count());
     m_paths.push_back(path);
     m_keys.push_back(std::move(key));
 }
 
-void FontMountList::Erase(int index)
-{
+void FontMountList::Erase(int index) {
     m_index.erase(m_keys[index]);
     m_paths.erase(m_paths.begin() + index);
     m_keys.erase(m_keys.begin() + index);
@@ -48,8 +42,7 @@ void FontMountList::Erase(int index)
         m_index[m_keys[i]] = i;
 }
 
-int FontMountList::MountDropped(HDROP drop)
-{
+int FontMountList::MountDropped(HDROP drop) {
     const int before = Count();
     const UINT count = m_fonts.DroppedFileCount(drop);
     wchar_t buffer[kMaxPathLength + 1];
@@ -75,8 +68,7 @@ int FontMountList::MountDropped(HDROP drop)
     return Count() - before;
 }
 
-bool FontMountList::UnmountRow(int row)
-{
+bool FontMountList::UnmountRow(int row) {
     if (row < 0 || row >= kVisibleRows)
         return false;
     const int index = IndexOf(m_rows[row].cells[0].userData);
@@ -93,8 +85,7 @@ bool FontMountList::UnmountRow(int row)
     return true;
 }
 
-StatusText FontMountList::UnmountAll()
-{
+StatusText FontMountList::UnmountAll() {
     int unmounted = 0;
     for (const std::wstring& path : m_paths)
         unmounted += m_fonts.Unmount(path.c_str());
@@ -110,24 +101,21 @@ StatusText FontMountList::UnmountAll()
     return StatusText{text, kRemoveAllTimer};
 }
 
-void FontMountList::ScrollByNotches(int notches)
-{
+void FontMountList::ScrollByNotches(int notches) {
     if (Count() < kVisibleRows)
         return;
     m_scroll.position = std::clamp(m_scroll.position - notches * kRowHeight, 0, m_scroll.range);
     Refresh();
 }
 
-void FontMountList::UpdateScrollRange()
-{
+void FontMountList::UpdateScrollRange() {
     const int hidden = Count() - kVisibleRows;
     m_scroll.range = hidden > 0 ? kRowHeight * hidden : 0;
     m_scroll.visible = hidden > 0;
     m_scroll.position = std::clamp(m_scroll.position, 0, m_scroll.range);
 }
 
-void FontMountList::Refresh()
-{
+void FontMountList::Refresh() {
     const int first = FirstVisible();
     for (int row = 0; row < kVisibleRows; ++row) {
         const int entry = first + row;
@@ -138,8 +126,7 @@ void FontMountList::Refresh()
     }
 }
 
-void FontMountList::FillRow(int row, const std::wstring& path)
-{
+void FontMountList::FillRow(int row, const std::wstring& path) {
     RowCell* cells = m_rows[row].cells;
     cells[0] = {PathFindFileNameW(path.c_str()), kTagFileName, path};
     cells[1] = {path, kTagPath, path};
@@ -147,8 +134,7 @@ void FontMountList::FillRow(int row, const std::wstring& path)
     cells[3] = {L"\u00D7", kTagDelete, std::to_wstring(row)};
 }
 
-void FontMountList::ClearRow(ListRow& row)
-{
+void FontMountList::ClearRow(ListRow& row) {
     for (RowCell& cell : row.cells)
         cell = RowCell{};
 }

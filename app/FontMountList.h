@@ -32,9 +32,9 @@ struct StatusText {
 
 class FontMountList {
 public:
-    static constexpr int kRowCount = 13;      // row 12 stays empty below the last visible row
+    static constexpr int kRowCount = 13;  // row 12 stays empty below the last visible row
     static constexpr int kVisibleRows = 12;
-    static constexpr int kRowHeight = 20;     // scroll units per entry
+    static constexpr int kRowHeight = 20;  // scroll units per entry
     static constexpr UINT kMaxPathLength = 259;
     static constexpr UINT kRemoveAllTimer = 1;
 

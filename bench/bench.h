@@ -7,8 +7,7 @@
 
 namespace bench {
 
-inline double Seconds()
-{
+inline double Seconds() {
     static const double frequency = [] {
         LARGE_INTEGER f;
         QueryPerformanceFrequency(&f);
@@ -21,8 +20,7 @@ inline double Seconds()
 
 // The fastest of `runs` timings of `work()`: the least disturbed by the rest of the machine.
 template <typename Work>
-double BestOf(int runs, Work&& work)
-{
+double BestOf(int runs, Work&& work) {
     double best = 1e300;
     for (int i = 0; i < runs; ++i) {
         const double start = Seconds();
@@ -34,8 +32,7 @@ double BestOf(int runs, Work&& work)
     return best;
 }
 
-inline void Report(const char* name, double value, const char* unit, const char* detail)
-{
+inline void Report(const char* name, double value, const char* unit, const char* detail) {
     std::printf("%s: %.3f %s (%s)\n", name, value, unit, detail);
     std::fflush(stdout);
 }

@@ -11,8 +11,8 @@
 
 #include "bench/bench.h"
 #include "ui/core/control/UIControl.h"
-#include "ui/core/window/UILayoutBuilder.h"
 #include "ui/core/manager/UIManager.h"
+#include "ui/core/window/UILayoutBuilder.h"
 
 namespace {
 
@@ -70,8 +70,8 @@ double BuildNative(HWND host) {
         for (int row = 0; row < kRows; ++row) {
             for (int column = 0; column < kColumns; ++column) {
                 children.push_back(::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKFRAME,
-                                                     column * kCellWidth, row * kCellHeight, kCellWidth,
-                                                     kCellHeight, host, nullptr, nullptr, nullptr));
+                                                     column * kCellWidth, row * kCellHeight, kCellWidth, kCellHeight,
+                                                     host, nullptr, nullptr, nullptr));
             }
         }
         best = std::min(best, bench::Seconds() - start);

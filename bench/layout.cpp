@@ -9,8 +9,8 @@
 #include "bench/bench.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/control/UIVerticalLayout.h"
+#include "ui/core/manager/UIManager.h"
 
 namespace {
 
@@ -231,8 +231,8 @@ HWND MakeHiddenWindow() {
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"SkinUILayoutBench";
     ::RegisterClassW(&windowClass);
-    return ::CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, kClient.right, kClient.bottom,
-                             nullptr, nullptr, windowClass.hInstance, nullptr);
+    return ::CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, kClient.right, kClient.bottom, nullptr,
+                             nullptr, windowClass.hInstance, nullptr);
 }
 
 }  // namespace
@@ -262,8 +262,9 @@ int main() {
     const double plainLayout = bench::BestOf(20, [&] { PlainLayout(nodes, 0, kClient); });
     const int count = static_cast<int>(nodes.size());
     char detail[200];
-    std::snprintf(detail, sizeof detail, "%d controls; %.2f times a plain loop computing the same rectangles, %.3f us/control",
-                  count, bestLayout / plainLayout, plainLayout * 1e6 / count);
+    std::snprintf(detail, sizeof detail,
+                  "%d controls; %.2f times a plain loop computing the same rectangles, %.3f us/control", count,
+                  bestLayout / plainLayout, plainLayout * 1e6 / count);
     bench::Report("layout-10000", bestLayout * 1e6 / count, "us/control", detail);
 
     // One leaf in the middle of the tree changes its width back and forth.
@@ -286,7 +287,8 @@ int main() {
         RelayoutFlagged(manager.GetRoot(), found);
     });
     if (found.size() != 1 || found[0] != nodes[parentIndex].control) {
-        std::printf("update walk found %u controls instead of the leaf's parent\n", static_cast<unsigned>(found.size()));
+        std::printf("update walk found %u controls instead of the leaf's parent\n",
+                    static_cast<unsigned>(found.size()));
         return 1;
     }
     PlainLayout(nodes, 0, kClient);

@@ -11,12 +11,12 @@
 #include "bench/bench.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
-#include "ui/core/manager/UIManager.h"
+#include "ui/core/control/UIVerticalLayout.h"
 #include "ui/core/gdi/UIDibSurface.h"
 #include "ui/core/gdi/UINineGrid.h"
 #include "ui/core/gdi/UINineGridCache.h"
+#include "ui/core/manager/UIManager.h"
 #include "ui/core/render/UIRender.h"
-#include "ui/core/control/UIVerticalLayout.h"
 
 namespace {
 
@@ -61,8 +61,8 @@ class CellUI : public SkinUI::CControlUI {
 public:
     CellUI(HBITMAP image, const wchar_t* text) : m_image(image) { SetText(text); }
     void PaintBkImage(HDC dc) override {
-        SkinUI::Render::DrawImageComposed(dc, m_image, m_itemRect, m_paintRect, RECT{0, 0, 32, 24}, kCorner, true,
-                                          255, false, false, false);
+        SkinUI::Render::DrawImageComposed(dc, m_image, m_itemRect, m_paintRect, RECT{0, 0, 32, 24}, kCorner, true, 255,
+                                          false, false, false);
     }
     void PaintText(HDC dc) override {
         RECT rect = m_itemRect;
@@ -135,8 +135,8 @@ public:
             HBITMAP bitmap = SkinUI::Render::CreateTopDownBitmap(kColumnWidths[column], kRowHeight, &bits);
             ::SelectObject(cell, bitmap);
             const RECT rect = {0, 0, kColumnWidths[column], kRowHeight};
-            SkinUI::Render::DrawImageRaw(cell, image, rect, rect, RECT{0, 0, 32, 24}, kCorner, true, 255, false,
-                                         false, false);
+            SkinUI::Render::DrawImageRaw(cell, image, rect, rect, RECT{0, 0, 32, 24}, kCorner, true, 255, false, false,
+                                         false);
             m_cells.push_back(cell);
             m_cellBitmaps.push_back(bitmap);
         }

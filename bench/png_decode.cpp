@@ -15,8 +15,7 @@ constexpr int kRuns = 7;
 
 // Soft gradients with a little noise and varying alpha, filtered the way
 // ordinary encoders do it: roughly what a skin's artwork decodes like.
-pngtest::Bytes MakeArtwork()
-{
+pngtest::Bytes MakeArtwork() {
     std::vector<unsigned char> rgba(static_cast<size_t>(kSide) * kSide * 4);
     unsigned noise = 12345;
     for (int y = 0; y < kSide; ++y) {
@@ -34,8 +33,7 @@ pngtest::Bytes MakeArtwork()
 
 }  // namespace
 
-int main()
-{
+int main() {
     using namespace SkinUI::Render;
     const pngtest::Bytes png = MakeArtwork();
     const double megabytes = static_cast<double>(kSide) * kSide * 4 / (1024.0 * 1024.0);

@@ -15,12 +15,8 @@ struct InstantDrop {
 class InstantFontSystem final : public IFontSystem {
 public:
     UINT DroppedFileCount(HDROP drop) override { return static_cast<UINT>(Of(drop).paths.size()); }
-    UINT DroppedPathLength(HDROP drop, UINT index) override
-    {
-        return static_cast<UINT>(Of(drop).paths[index].size());
-    }
-    bool ReadDroppedPath(HDROP drop, UINT index, wchar_t* buffer, UINT) override
-    {
+    UINT DroppedPathLength(HDROP drop, UINT index) override { return static_cast<UINT>(Of(drop).paths[index].size()); }
+    bool ReadDroppedPath(HDROP drop, UINT index, wchar_t* buffer, UINT) override {
         const std::wstring& path = Of(drop).paths[index];
         path.copy(buffer, path.size());
         buffer[path.size()] = 0;
@@ -34,16 +30,14 @@ private:
     static InstantDrop& Of(HDROP drop) { return *reinterpret_cast<InstantDrop*>(drop); }
 };
 
-InstantDrop MakeDrop(int count)
-{
+InstantDrop MakeDrop(int count) {
     InstantDrop drop;
     for (int i = 0; i < count; ++i)
         drop.paths.push_back(L"C:\\Users\\someone\\Downloads\\fonts\\family " + std::to_wstring(i) + L" Regular.ttf");
     return drop;
 }
 
-double SecondsToDrop(InstantDrop& drop, int runs)
-{
+double SecondsToDrop(InstantDrop& drop, int runs) {
     InstantFontSystem fonts;
     return bench::BestOf(runs, [&] {
         FontMountList list(fonts);
@@ -53,19 +47,20 @@ double SecondsToDrop(InstantDrop& drop, int runs)
 
 }  // namespace
 
-int main()
-{
+int main() {
     InstantDrop small = MakeDrop(100);
     InstantDrop large = MakeDrop(10000);
     // A batch of 100 small drops is timed together so the clock's resolution does not matter.
-    const double smallTime = bench::BestOf(5, [&] {
-        for (int i = 0; i < 100; ++i)
-            SecondsToDrop(small, 1);
-    }) / 100;
+    const double smallTime = bench::BestOf(5,
+                                           [&] {
+                                               for (int i = 0; i < 100; ++i)
+                                                   SecondsToDrop(small, 1);
+                                           }) /
+                             100;
     const double largeTime = SecondsToDrop(large, 5);
     char detail[160];
-    snprintf(detail, sizeof detail, "10000 paths %.2f ms, 100 paths %.3f ms x 100; linear is 1.0",
-             largeTime * 1e3, smallTime * 1e3);
+    snprintf(detail, sizeof detail, "10000 paths %.2f ms, 100 paths %.3f ms x 100; linear is 1.0", largeTime * 1e3,
+             smallTime * 1e3);
     bench::Report("registry-drop-10000", largeTime / (smallTime * 100), "ratio", detail);
     return 0;
 }

@@ -78,23 +78,24 @@ Throughput Compare(const char* name, const std::vector<std::string>& documents, 
     double pugixml = 1e300;
 #endif
     for (int round = 0; round < kRounds; ++round) {
-        ours = std::min(ours, bench::BestOf(1, [&] {
-            for (int i = 0; i < repeats; ++i) {
-                for (const std::string& text : documents) {
-                    ok = document.LoadFromMemory(text.data(), text.size(), SkinUI::XmlEncodingUtf8) && ok;
-                }
-            }
-        }));
+        ours =
+            std::min(ours, bench::BestOf(1, [&] {
+                         for (int i = 0; i < repeats; ++i) {
+                             for (const std::string& text : documents) {
+                                 ok = document.LoadFromMemory(text.data(), text.size(), SkinUI::XmlEncodingUtf8) && ok;
+                             }
+                         }
+                     }));
 #ifdef QUILLET_HAVE_PUGIXML
         pugixml = std::min(pugixml, bench::BestOf(1, [&] {
-            for (int i = 0; i < repeats; ++i) {
-                for (const std::string& text : documents) {
-                    ok = static_cast<bool>(reference.load_buffer(text.data(), text.size(), pugi::parse_default,
-                                                                 pugi::encoding_utf8)) &&
-                         ok;
-                }
-            }
-        }));
+                               for (int i = 0; i < repeats; ++i) {
+                                   for (const std::string& text : documents) {
+                                       ok = static_cast<bool>(reference.load_buffer(
+                                                text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8)) &&
+                                            ok;
+                                   }
+                               }
+                           }));
 #endif
     }
     if (!ok) {
@@ -124,8 +125,8 @@ int main() {
     const double largeRatio = generated.ours / generated.pugixml;
     const Throughput& weaker = skinRatio < largeRatio ? skins : generated;
     char detail[160];
-    std::snprintf(detail, sizeof(detail), "ours %.1f MB/s, pugixml %.1f MB/s, %s", weaker.ours,
-                  weaker.pugixml, skinRatio < largeRatio ? "the four skins" : "the 2 MiB document");
+    std::snprintf(detail, sizeof(detail), "ours %.1f MB/s, pugixml %.1f MB/s, %s", weaker.ours, weaker.pugixml,
+                  skinRatio < largeRatio ? "the four skins" : "the 2 MiB document");
     bench::Report("xml-parse-vs-pugixml", std::min(skinRatio, largeRatio), "ratio", detail);
 #else
     (void)skins;

@@ -21,7 +21,9 @@ class FakeFontSystem : public IFontSystem {
 public:
     // Spellings that differ in letter case name one file, as on Windows.
     struct NoCase {
-        bool operator()(const std::wstring& a, const std::wstring& b) const { return _wcsicmp(a.c_str(), b.c_str()) < 0; }
+        bool operator()(const std::wstring& a, const std::wstring& b) const {
+            return _wcsicmp(a.c_str(), b.c_str()) < 0;
+        }
     };
     // Paths that Mount accepts; everything else is "not a font".
     std::set<std::wstring, NoCase> fontFiles;
@@ -32,12 +34,10 @@ public:
     bool recordCalls = true;
 
     UINT DroppedFileCount(HDROP drop) override { return static_cast<UINT>(Drop(drop).paths.size()); }
-    UINT DroppedPathLength(HDROP drop, UINT index) override
-    {
+    UINT DroppedPathLength(HDROP drop, UINT index) override {
         return static_cast<UINT>(Drop(drop).paths.at(index).size());
     }
-    bool ReadDroppedPath(HDROP drop, UINT index, wchar_t* buffer, UINT capacity) override
-    {
+    bool ReadDroppedPath(HDROP drop, UINT index, wchar_t* buffer, UINT capacity) override {
         const std::wstring& path = Drop(drop).paths.at(index);
         if (capacity == 0)
             return false;
@@ -48,16 +48,14 @@ public:
     }
     void FinishDrop(HDROP drop) override { Drop(drop).finished = true; }
 
-    int Mount(const wchar_t* path) override
-    {
+    int Mount(const wchar_t* path) override {
         Record(L"mount ", path);
         if (!mountAlwaysSucceeds && !fontFiles.count(path))
             return 0;
         ++mounted[path];
         return 1;
     }
-    int Unmount(const wchar_t* path) override
-    {
+    int Unmount(const wchar_t* path) override {
         Record(L"unmount ", path);
         auto found = mounted.find(path);
         if (found == mounted.end())
@@ -67,16 +65,14 @@ public:
         return 1;
     }
 
-    int References(const std::wstring& path) const
-    {
+    int References(const std::wstring& path) const {
         auto found = mounted.find(path);
         return found == mounted.end() ? 0 : found->second;
     }
 
 private:
     static FakeDrop& Drop(HDROP drop) { return *reinterpret_cast<FakeDrop*>(drop); }
-    void Record(const wchar_t* what, const wchar_t* path)
-    {
+    void Record(const wchar_t* what, const wchar_t* path) {
         if (recordCalls)
             calls.push_back(std::wstring(what) + path);
     }

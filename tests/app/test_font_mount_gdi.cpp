@@ -11,8 +11,7 @@
 
 namespace {
 
-std::wstring TestFontFolder()
-{
+std::wstring TestFontFolder() {
     wchar_t exe[MAX_PATH];
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::wstring folder(exe);
@@ -20,8 +19,7 @@ std::wstring TestFontFolder()
 }
 
 // A DROPFILES block in movable global memory: what DragQueryFileW reads.
-HDROP MakeDrop(const std::vector<std::wstring>& paths)
-{
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
     size_t chars = 1;
     for (const std::wstring& path : paths)
         chars += path.size() + 1;
@@ -39,14 +37,12 @@ HDROP MakeDrop(const std::vector<std::wstring>& paths)
     return static_cast<HDROP>(memory);
 }
 
-int CALLBACK CountFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
-{
+int CALLBACK CountFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     ++*reinterpret_cast<int*>(found);
     return 1;
 }
 
-bool GdiKnowsFamily(const wchar_t* family)
-{
+bool GdiKnowsFamily(const wchar_t* family) {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(query.lfFaceName, family, LF_FACESIZE);
@@ -57,8 +53,7 @@ bool GdiKnowsFamily(const wchar_t* family)
     return found > 0;
 }
 
-TEST(FontMountGdi, DroppedFontsAreEnumeratedUntilRemoveAll)
-{
+TEST(FontMountGdi, DroppedFontsAreEnumeratedUntilRemoveAll) {
     const std::wstring alpha = TestFontFolder() + L"QuilletAlpha.ttf";
     const std::wstring beta = TestFontFolder() + L"QuilletBeta.ttf";
     if (GetFileAttributesW(alpha.c_str()) == INVALID_FILE_ATTRIBUTES)

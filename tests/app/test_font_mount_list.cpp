@@ -5,8 +5,7 @@
 
 namespace {
 
-std::wstring FontPath(int n)
-{
+std::wstring FontPath(int n) {
     return L"C:\\Fonts\\font" + std::to_wstring(n) + L".ttf";
 }
 
@@ -15,8 +14,7 @@ protected:
     FakeFontSystem fonts;
     FontMountList list{fonts};
 
-    int Drop(std::vector<std::wstring> paths)
-    {
+    int Drop(std::vector<std::wstring> paths) {
         FakeDrop drop{std::move(paths)};
         const int added = list.MountDropped(drop.Handle());
         EXPECT_TRUE(drop.finished);
@@ -24,8 +22,7 @@ protected:
     }
 
     // Drops fonts 0..n-1, each a real font file.
-    void DropFonts(int n)
-    {
+    void DropFonts(int n) {
         std::vector<std::wstring> paths;
         for (int i = 0; i < n; ++i) {
             fonts.fontFiles.insert(FontPath(i));
@@ -34,16 +31,14 @@ protected:
         Drop(paths);
     }
 
-    std::vector<std::wstring> Entries() const
-    {
+    std::vector<std::wstring> Entries() const {
         std::vector<std::wstring> out;
         for (int i = 0; i < list.Count(); ++i)
             out.push_back(list.PathAt(i));
         return out;
     }
 
-    void ExpectRowShows(int row, const std::wstring& path)
-    {
+    void ExpectRowShows(int row, const std::wstring& path) {
         SCOPED_TRACE(row);
         const RowCell* cells = list.Row(row).cells;
         EXPECT_EQ(cells[0].userData, path);
@@ -52,8 +47,7 @@ protected:
         EXPECT_EQ(cells[3].tag, 4u);
     }
 
-    void ExpectRowEmpty(int row)
-    {
+    void ExpectRowEmpty(int row) {
         SCOPED_TRACE(row);
         for (const RowCell& cell : list.Row(row).cells) {
             EXPECT_TRUE(cell.text.empty());
@@ -63,8 +57,7 @@ protected:
     }
 };
 
-TEST_F(FontMountListTest, FilledRowCarriesNameTextsTagsAndRowIndex)
-{
+TEST_F(FontMountListTest, FilledRowCarriesNameTextsTagsAndRowIndex) {
     fonts.fontFiles.insert(L"C:\\Fonts\\Sub\\My Font.otf");
     Drop({L"C:\\Fonts\\Sub\\My Font.otf"});
     const RowCell* cells = list.Row(0).cells;
@@ -81,8 +74,7 @@ TEST_F(FontMountListTest, FilledRowCarriesNameTextsTagsAndRowIndex)
         ExpectRowEmpty(row);
 }
 
-TEST_F(FontMountListTest, DroppingAFileTwiceListsItOnceAndLeavesItMountedOnce)
-{
+TEST_F(FontMountListTest, DroppingAFileTwiceListsItOnceAndLeavesItMountedOnce) {
     fonts.fontFiles.insert(FontPath(1));
     EXPECT_EQ(Drop({FontPath(1), FontPath(1)}), 1);
     EXPECT_EQ(Drop({FontPath(1)}), 0);
@@ -94,8 +86,7 @@ TEST_F(FontMountListTest, DroppingAFileTwiceListsItOnceAndLeavesItMountedOnce)
     EXPECT_EQ(fonts.calls[1], L"mount " + FontPath(1));
 }
 
-TEST_F(FontMountListTest, NonFontFilesAreSkippedAndTheRestOfTheDropStillMounts)
-{
+TEST_F(FontMountListTest, NonFontFilesAreSkippedAndTheRestOfTheDropStillMounts) {
     fonts.fontFiles = {FontPath(1), FontPath(3)};
     EXPECT_EQ(Drop({FontPath(1), L"C:\\notes.txt", FontPath(3)}), 2);
     EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(1), FontPath(3)}));
@@ -103,8 +94,7 @@ TEST_F(FontMountListTest, NonFontFilesAreSkippedAndTheRestOfTheDropStillMounts)
     ExpectRowEmpty(2);
 }
 
-TEST_F(FontMountListTest, ListedFilesKeepTheirPlaceAndNewOnesAppendInDropOrder)
-{
+TEST_F(FontMountListTest, ListedFilesKeepTheirPlaceAndNewOnesAppendInDropOrder) {
     for (int i = 0; i < 6; ++i)
         fonts.fontFiles.insert(FontPath(i));
     Drop({FontPath(2), FontPath(0)});
@@ -114,8 +104,7 @@ TEST_F(FontMountListTest, ListedFilesKeepTheirPlaceAndNewOnesAppendInDropOrder)
     EXPECT_EQ(list.IndexOf(FontPath(3)), -1);
 }
 
-TEST_F(FontMountListTest, SpellingsThatDifferInCaseAreOneEntryAndTheFirstStays)
-{
+TEST_F(FontMountListTest, SpellingsThatDifferInCaseAreOneEntryAndTheFirstStays) {
     fonts.fontFiles = {L"C:\\Fonts\\Alpha.ttf"};
     Drop({L"C:\\Fonts\\Alpha.ttf"});
     Drop({L"c:\\fonts\\ALPHA.TTF"});
@@ -128,8 +117,7 @@ TEST_F(FontMountListTest, SpellingsThatDifferInCaseAreOneEntryAndTheFirstStays)
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST_F(FontMountListTest, IdentityFoldsCaseAsOrdinalComparisonDoes)
-{
+TEST_F(FontMountListTest, IdentityFoldsCaseAsOrdinalComparisonDoes) {
     const std::wstring a = L"C:\\Schrift\\ÄÖÜ Äb Ωμέγα Ж.ttf";
     const std::wstring b = L"c:\\SCHRIFT\\äöü äB ωΜΈΓΑ ж.TTF";
     ASSERT_EQ(CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE), CSTR_EQUAL);
@@ -138,8 +126,7 @@ TEST_F(FontMountListTest, IdentityFoldsCaseAsOrdinalComparisonDoes)
     EXPECT_EQ(list.IndexOf(b), 0);
 }
 
-TEST_F(FontMountListTest, PathsLongerThan259CharactersAreSkippedWithoutMounting)
-{
+TEST_F(FontMountListTest, PathsLongerThan259CharactersAreSkippedWithoutMounting) {
     const std::wstring folder = L"C:\\" + std::wstring(240, L'd') + L"\\";
     const std::wstring longest = folder + std::wstring(259 - folder.size() - 4, L'f') + L".ttf";
     const std::wstring tooLong = folder + std::wstring(260 - folder.size() - 4, L'f') + L".ttf";
@@ -151,8 +138,7 @@ TEST_F(FontMountListTest, PathsLongerThan259CharactersAreSkippedWithoutMounting)
         EXPECT_EQ(call.find(tooLong.substr(0, 259)), std::wstring::npos) << "a truncated path reached the font system";
 }
 
-TEST_F(FontMountListTest, TwelveEntriesNeedNoScrollBarAndTheThirteenthShowsIt)
-{
+TEST_F(FontMountListTest, TwelveEntriesNeedNoScrollBarAndTheThirteenthShowsIt) {
     DropFonts(12);
     EXPECT_FALSE(list.Scroll().visible);
     EXPECT_EQ(list.Scroll().range, 0);
@@ -169,8 +155,7 @@ TEST_F(FontMountListTest, TwelveEntriesNeedNoScrollBarAndTheThirteenthShowsIt)
     ExpectRowEmpty(12);
 }
 
-TEST_F(FontMountListTest, ScrollingMovesByOneEntryPerNotchWithinTheRange)
-{
+TEST_F(FontMountListTest, ScrollingMovesByOneEntryPerNotchWithinTheRange) {
     DropFonts(15);
     EXPECT_EQ(list.Scroll().range, 60);
     list.ScrollByNotches(-1);
@@ -185,8 +170,7 @@ TEST_F(FontMountListTest, ScrollingMovesByOneEntryPerNotchWithinTheRange)
     ExpectRowShows(0, FontPath(0));
 }
 
-TEST_F(FontMountListTest, RemovingFromThirteenHidesTheBarAndResetsTheScroll)
-{
+TEST_F(FontMountListTest, RemovingFromThirteenHidesTheBarAndResetsTheScroll) {
     DropFonts(13);
     list.ScrollByNotches(-1);
     ASSERT_EQ(list.Scroll().position, 20);
@@ -204,8 +188,7 @@ TEST_F(FontMountListTest, RemovingFromThirteenHidesTheBarAndResetsTheScroll)
     ExpectRowEmpty(12);
 }
 
-TEST_F(FontMountListTest, RemovingWhileScrolledToTheEndClampsThePosition)
-{
+TEST_F(FontMountListTest, RemovingWhileScrolledToTheEndClampsThePosition) {
     DropFonts(14);
     list.ScrollByNotches(-2);
     ASSERT_EQ(list.Scroll().position, 40);
@@ -217,8 +200,7 @@ TEST_F(FontMountListTest, RemovingWhileScrolledToTheEndClampsThePosition)
     ExpectRowShows(11, FontPath(13));
 }
 
-TEST_F(FontMountListTest, RemovingInTheMiddleMovesLaterEntriesUp)
-{
+TEST_F(FontMountListTest, RemovingInTheMiddleMovesLaterEntriesUp) {
     DropFonts(5);
     EXPECT_TRUE(list.UnmountRow(3));
     EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(0), FontPath(1), FontPath(2), FontPath(4)}));
@@ -230,16 +212,14 @@ TEST_F(FontMountListTest, RemovingInTheMiddleMovesLaterEntriesUp)
     EXPECT_FALSE(list.Contains(FontPath(4)));
 }
 
-TEST_F(FontMountListTest, AnEntryLeavesTheListEvenWhenTheSystemKeepsTheFont)
-{
+TEST_F(FontMountListTest, AnEntryLeavesTheListEvenWhenTheSystemKeepsTheFont) {
     DropFonts(2);
     fonts.mounted.clear();  // the system no longer knows it: unmount fails
     EXPECT_TRUE(list.UnmountRow(0));
     EXPECT_EQ(Entries(), std::vector<std::wstring>{FontPath(1)});
 }
 
-TEST_F(FontMountListTest, RemovingARowThatShowsNothingChangesNothing)
-{
+TEST_F(FontMountListTest, RemovingARowThatShowsNothingChangesNothing) {
     DropFonts(3);
     fonts.calls.clear();
     for (int row : {-1, 3, 11, 12, 13, 1000})
@@ -248,8 +228,7 @@ TEST_F(FontMountListTest, RemovingARowThatShowsNothingChangesNothing)
     EXPECT_TRUE(fonts.calls.empty());
 }
 
-TEST_F(FontMountListTest, RemoveAllReportsOnlyConfirmedUnmountsAndEmptiesEverything)
-{
+TEST_F(FontMountListTest, RemoveAllReportsOnlyConfirmedUnmountsAndEmptiesEverything) {
     DropFonts(14);
     list.ScrollByNotches(-1);
     fonts.mounted.erase(FontPath(3));  // this one the system refuses to unmount
@@ -266,13 +245,11 @@ TEST_F(FontMountListTest, RemoveAllReportsOnlyConfirmedUnmountsAndEmptiesEveryth
         ExpectRowEmpty(row);
 }
 
-TEST_F(FontMountListTest, RemoveAllOnAnEmptyListReportsZero)
-{
+TEST_F(FontMountListTest, RemoveAllOnAnEmptyListReportsZero) {
     EXPECT_EQ(list.UnmountAll().text, L"已卸载: 0个字体");
 }
 
-TEST_F(FontMountListTest, AnEmptyDropIsReleasedAndChangesNothing)
-{
+TEST_F(FontMountListTest, AnEmptyDropIsReleasedAndChangesNothing) {
     EXPECT_EQ(Drop({}), 0);
     EXPECT_EQ(list.Count(), 0);
 }

@@ -12,15 +12,13 @@ enum class BlendPath { System, Framework };
 
 class ScopedBlendPath {
 public:
-    explicit ScopedBlendPath(BlendPath path)
-    {
+    explicit ScopedBlendPath(BlendPath path) {
         const bool system = path == BlendPath::System;
         m_alphaBlend = SkinUI::Render::SetAlphaBlendFunction(system ? SkinUI::Render::SystemAlphaBlend() : nullptr);
         m_gradientFill =
             SkinUI::Render::SetGradientFillFunction(system ? SkinUI::Render::SystemGradientFill() : nullptr);
     }
-    ~ScopedBlendPath()
-    {
+    ~ScopedBlendPath() {
         SkinUI::Render::SetAlphaBlendFunction(m_alphaBlend);
         SkinUI::Render::SetGradientFillFunction(m_gradientFill);
     }
@@ -40,10 +38,10 @@ private:
     ScopedBlendPath m_path;
 };
 
-inline std::string BlendPathName(const ::testing::TestParamInfo<BlendPath>& info)
-{
+inline std::string BlendPathName(const ::testing::TestParamInfo<BlendPath>& info) {
     return info.param == BlendPath::System ? "Msimg32" : "Framework";
 }
 
-#define INSTANTIATE_BLEND_PATHS(suite) \
-    INSTANTIATE_TEST_SUITE_P(BothPaths, suite, ::testing::Values(BlendPath::System, BlendPath::Framework), BlendPathName)
+#define INSTANTIATE_BLEND_PATHS(suite)                                                                     \
+    INSTANTIATE_TEST_SUITE_P(BothPaths, suite, ::testing::Values(BlendPath::System, BlendPath::Framework), \
+                             BlendPathName)

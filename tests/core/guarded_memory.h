@@ -9,8 +9,7 @@
 // flush against its end makes any access past that data fault at once.
 class GuardedMemory {
 public:
-    explicit GuardedMemory(size_t capacity)
-    {
+    explicit GuardedMemory(size_t capacity) {
         SYSTEM_INFO info;
         GetSystemInfo(&info);
         m_capacity = (capacity + info.dwPageSize - 1) / info.dwPageSize * info.dwPageSize;
@@ -29,8 +28,7 @@ public:
 
     // Room for `size` bytes ending right at the guard page; size <= Capacity().
     unsigned char* Place(size_t size) { return m_base + m_capacity - size; }
-    unsigned char* Place(const void* data, size_t size)
-    {
+    unsigned char* Place(const void* data, size_t size) {
         unsigned char* start = Place(size);
         if (size != 0)
             std::memcpy(start, data, size);

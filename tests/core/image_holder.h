@@ -28,8 +28,7 @@ private:
 // An image whose pixel (x, y) has the straight (not premultiplied) colour
 // argb(x, y), 0xAARRGGBB.
 template <typename ColorAt>
-SkinUI::ImageEntry* MakeImage(int width, int height, ColorAt argb, DWORD mask = 0)
-{
+SkinUI::ImageEntry* MakeImage(int width, int height, ColorAt argb, DWORD mask = 0) {
     std::vector<unsigned char> rgba;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {

@@ -8,8 +8,7 @@
 class LocationReset {
 public:
     LocationReset() : m_instance(SkinUI::CResourceLocation::GetInstance()) { Reset(); }
-    ~LocationReset()
-    {
+    ~LocationReset() {
         Reset();
         SkinUI::CResourceLocation::SetInstance(m_instance);
     }
@@ -17,8 +16,7 @@ public:
     LocationReset& operator=(const LocationReset&) = delete;
 
 private:
-    static void Reset()
-    {
+    static void Reset() {
         SkinUI::CResourceLocation::SetResourceZip(L"", true);
         SkinUI::CResourceLocation::SetResourcePath(L"");
     }

@@ -13,8 +13,7 @@
 
 class PaintCanvas {
 public:
-    PaintCanvas(int width, int height, DWORD fill = 0) : m_width(width), m_height(height)
-    {
+    PaintCanvas(int width, int height, DWORD fill = 0) : m_width(width), m_height(height) {
         LPBYTE bits = nullptr;
         m_bitmap = SkinUI::Render::CreateTopDownBitmap(width, height, &bits);
         m_pixels = reinterpret_cast<DWORD*>(bits);
@@ -22,8 +21,7 @@ public:
         m_previous = SelectObject(m_dc, m_bitmap);
         Fill(fill);
     }
-    ~PaintCanvas()
-    {
+    ~PaintCanvas() {
         SelectObject(m_dc, m_previous);
         DeleteDC(m_dc);
         DeleteObject(m_bitmap);
@@ -35,20 +33,17 @@ public:
     RECT Rect() const { return RECT{0, 0, m_width, m_height}; }
 
     // Raw pixel words, 0xAARRGGBB.
-    void Fill(DWORD value)
-    {
+    void Fill(DWORD value) {
         GdiFlush();
         for (int i = 0; i < m_width * m_height; ++i)
             m_pixels[i] = value;
     }
-    DWORD At(int x, int y) const
-    {
+    DWORD At(int x, int y) const {
         GdiFlush();
         return m_pixels[y * m_width + x];
     }
     DWORD Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
-    std::vector<DWORD> Snapshot() const
-    {
+    std::vector<DWORD> Snapshot() const {
         GdiFlush();
         return std::vector<DWORD>(m_pixels, m_pixels + m_width * m_height);
     }
@@ -62,14 +57,12 @@ private:
     DWORD* m_pixels = nullptr;
 };
 
-inline int Channel(DWORD value, int shift)
-{
+inline int Channel(DWORD value, int shift) {
     return static_cast<int>((value >> shift) & 0xFF);
 }
 
 // Colour channels (and alpha, with `withAlpha`) each within `tolerance`.
-inline ::testing::AssertionResult PixelNear(DWORD actual, DWORD expected, int tolerance, bool withAlpha = false)
-{
+inline ::testing::AssertionResult PixelNear(DWORD actual, DWORD expected, int tolerance, bool withAlpha = false) {
     for (int shift = 0; shift < (withAlpha ? 32 : 24); shift += 8) {
         if (std::abs(Channel(actual, shift) - Channel(expected, shift)) > tolerance) {
             return ::testing::AssertionFailure() << std::hex << "pixel 0x" << actual << " differs from 0x" << expected

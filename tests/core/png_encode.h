@@ -14,14 +14,12 @@ typedef std::vector<unsigned char> Bytes;
 
 enum class RowFilter : unsigned char { None = 0, Paeth = 4 };
 
-inline void PutBigEndian(Bytes& out, uint32_t value)
-{
+inline void PutBigEndian(Bytes& out, uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<unsigned char>(value >> shift));
 }
 
-inline void PutChunk(Bytes& out, const char type[4], const Bytes& data)
-{
+inline void PutChunk(Bytes& out, const char type[4], const Bytes& data) {
     PutBigEndian(out, static_cast<uint32_t>(data.size()));
     const size_t typeAt = out.size();
     out.insert(out.end(), type, type + 4);
@@ -30,8 +28,7 @@ inline void PutChunk(Bytes& out, const char type[4], const Bytes& data)
     PutBigEndian(out, static_cast<uint32_t>(crc));
 }
 
-inline unsigned char PaethPredictor(int left, int up, int upLeft)
-{
+inline unsigned char PaethPredictor(int left, int up, int upLeft) {
     const int estimate = left + up - upLeft;
     const int toLeft = std::abs(estimate - left);
     const int toUp = std::abs(estimate - up);
@@ -43,8 +40,7 @@ inline unsigned char PaethPredictor(int left, int up, int upLeft)
 
 // `pixels` holds `height` rows of `width` pixels of `channels` (3 or 4) bytes.
 inline Bytes EncodePng(const std::vector<unsigned char>& image, int width, int height, int channels,
-                       RowFilter filter = RowFilter::None)
-{
+                       RowFilter filter = RowFilter::None) {
     const unsigned char* pixels = image.data();
     const size_t stride = static_cast<size_t>(width) * channels;
     Bytes raw;
@@ -72,11 +68,11 @@ inline Bytes EncodePng(const std::vector<unsigned char>& image, int width, int h
     Bytes header;
     PutBigEndian(header, static_cast<uint32_t>(width));
     PutBigEndian(header, static_cast<uint32_t>(height));
-    header.push_back(8);                                              // bits per channel
+    header.push_back(8);                                                  // bits per channel
     header.push_back(static_cast<unsigned char>(channels == 4 ? 6 : 2));  // RGBA or RGB
-    header.push_back(0);                                              // deflate
-    header.push_back(0);                                              // adaptive filtering
-    header.push_back(0);                                              // not interlaced
+    header.push_back(0);                                                  // deflate
+    header.push_back(0);                                                  // adaptive filtering
+    header.push_back(0);                                                  // not interlaced
 
     Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutChunk(png, "IHDR", header);

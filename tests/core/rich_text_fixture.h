@@ -23,14 +23,12 @@ protected:
     RichTextTest() : canvas(240, 120, kBackground), expected(240, 120, kBackground) {}
 
     // Draws into the canvas with room for kLinkCapacity links; returns how many were found.
-    int Draw(LPCWSTR text, RECT rect, UINT style = 0, DWORD color = kBlack, int fontId = -1)
-    {
+    int Draw(LPCWSTR text, RECT rect, UINT style = 0, DWORD color = kBlack, int fontId = -1) {
         linkCount = kLinkCapacity;
         SkinUI::Render::DrawRichText(canvas.Dc(), host, rect, text, color, links, names, linkCount, fontId, style);
         return linkCount;
     }
-    RECT Measure(LPCWSTR text, RECT rect, UINT style = 0, int fontId = -1)
-    {
+    RECT Measure(LPCWSTR text, RECT rect, UINT style = 0, int fontId = -1) {
         linkCount = kLinkCapacity;
         SkinUI::Render::DrawRichText(canvas.Dc(), host, rect, text, kBlack, links, names, linkCount, fontId,
                                      style | DT_CALCRECT);
@@ -40,27 +38,23 @@ protected:
     SkinUI::FontEntry* Font(int id = -1) { return host.GetFontInfo(id); }
     // The font that rich text added last.
     SkinUI::FontEntry* Added() { return host.GetFontInfo(host.addedIds.back()); }
-    int Width(SkinUI::FontEntry* font, LPCWSTR text)
-    {
+    int Width(SkinUI::FontEntry* font, LPCWSTR text) {
         HGDIOBJ previous = SelectObject(expected.Dc(), font->font);
         SIZE size = {0, 0};
         GetTextExtentPoint32W(expected.Dc(), text, lstrlenW(text), &size);
         SelectObject(expected.Dc(), previous);
         return size.cx;
     }
-    static int Height(const SkinUI::FontEntry* font)
-    {
+    static int Height(const SkinUI::FontEntry* font) {
         return font->textMetrics.tmHeight + font->textMetrics.tmExternalLeading;
     }
     // Where text of `font` starts vertically when bottom-aligned in a line.
-    static int BottomAligned(const SkinUI::FontEntry* font, int lineTop, int lineHeight)
-    {
+    static int BottomAligned(const SkinUI::FontEntry* font, int lineTop, int lineHeight) {
         return lineTop + lineHeight - font->textMetrics.tmHeight;
     }
 
     // Draws one run into `expected`; returns the pen position after it.
-    int Expect(SkinUI::FontEntry* font, int x, int y, LPCWSTR text, DWORD color = kBlack)
-    {
+    int Expect(SkinUI::FontEntry* font, int x, int y, LPCWSTR text, DWORD color = kBlack) {
         HDC dc = expected.Dc();
         HGDIOBJ previous = SelectObject(dc, font->font);
         SetBkMode(dc, TRANSPARENT);
@@ -70,8 +64,7 @@ protected:
         return x + Width(font, text);
     }
     // Colours only: GDI text leaves the alpha byte alone, blits of images set it.
-    ::testing::AssertionResult SameAsExpected() const
-    {
+    ::testing::AssertionResult SameAsExpected() const {
         const auto drawn = canvas.Snapshot();
         const auto wanted = expected.Snapshot();
         for (size_t i = 0; i < drawn.size(); ++i) {
@@ -86,8 +79,7 @@ protected:
         return ::testing::AssertionSuccess();
     }
     // Bounds of the pixels that are not background; empty when there are none.
-    RECT Ink() const
-    {
+    RECT Ink() const {
         RECT bounds = {240, 120, 0, 0};
         const auto pixels = canvas.Snapshot();
         for (int y = 0; y < 120; ++y) {
@@ -100,8 +92,7 @@ protected:
         }
         return bounds.right == 0 ? RECT{0, 0, 0, 0} : bounds;
     }
-    int CountRgb(DWORD rgb) const
-    {
+    int CountRgb(DWORD rgb) const {
         int count = 0;
         for (int y = 0; y < 120; ++y) {
             for (int x = 0; x < 240; ++x)

@@ -20,29 +20,25 @@ struct ArchiveCloser {
 };
 typedef std::unique_ptr<CArchive, ArchiveCloser> ArchivePtr;
 
-ArchivePtr Open(const Bytes& zip)
-{
+ArchivePtr Open(const Bytes& zip) {
     return ArchivePtr(OpenArchive(zip.data(), zip.size()));
 }
 
-std::string SkinText()
-{
+std::string SkinText() {
     std::string text = "<Window size=\"640,480\">";
     for (int row = 0; row < 40; ++row)
         text += "<Button name=\"row" + std::to_string(row) + "\" text=\"cell\" />";
     return text + "</Window>";
 }
 
-std::string BinaryBlob()
-{
+std::string BinaryBlob() {
     std::string blob;
     for (int i = 0; i < 700; ++i)
         blob += static_cast<char>((i * 131 + 7) & 0xFF);
     return blob;
 }
 
-std::vector<ZipItem> SampleItems()
-{
+std::vector<ZipItem> SampleItems() {
     ZipItem skin{"skin/Main.xml", SkinText(), true, 0, ""};
     ZipItem logo{"img/logo.png", BinaryBlob(), false, 0, ""};
     ZipItem empty{"empty.txt", "", false, 0, ""};
@@ -50,8 +46,7 @@ std::vector<ZipItem> SampleItems()
 }
 
 // Extracts into a buffer of exactly the item's size, the way the framework does.
-ArchiveResult ExtractByName(ArchiveHandle archive, const wchar_t* name, std::string* data)
-{
+ArchiveResult ExtractByName(ArchiveHandle archive, const wchar_t* name, std::string* data) {
     ArchiveEntry entry;
     ArchiveResult found = FindArchiveItem(archive, name, &entry);
     if (found != ArchiveOk)
@@ -60,15 +55,13 @@ ArchiveResult ExtractByName(ArchiveHandle archive, const wchar_t* name, std::str
     return ExtractArchiveItem(archive, entry.index, data->empty() ? nullptr : &(*data)[0], data->size());
 }
 
-bool Finds(const Bytes& zip, const wchar_t* name)
-{
+bool Finds(const Bytes& zip, const wchar_t* name) {
     ArchivePtr archive = Open(zip);
     ArchiveEntry entry;
     return archive && FindArchiveItem(archive.get(), name, &entry) == ArchiveOk;
 }
 
-ArchiveResult ExtractFrom(const Bytes& zip, const wchar_t* name)
-{
+ArchiveResult ExtractFrom(const Bytes& zip, const wchar_t* name) {
     ArchivePtr archive = Open(zip);
     if (!archive)
         return ArchiveCorrupt;
@@ -76,10 +69,9 @@ ArchiveResult ExtractFrom(const Bytes& zip, const wchar_t* name)
     return ExtractByName(archive.get(), name, &data);
 }
 
-} // namespace
+}  // namespace
 
-TEST(Archive, StoredAndDeflatedItemsComeBackExactly)
-{
+TEST(Archive, StoredAndDeflatedItemsComeBackExactly) {
     Bytes zip = BuildZip(SampleItems());
     ArchivePtr archive = Open(zip);
     ASSERT_TRUE(archive);
@@ -96,8 +88,7 @@ TEST(Archive, StoredAndDeflatedItemsComeBackExactly)
     EXPECT_EQ(ArchiveOk, ExtractArchiveItem(archive.get(), entry.index, nullptr, 0));
 }
 
-TEST(Archive, NamesMatchWholeAndIgnoringCase)
-{
+TEST(Archive, NamesMatchWholeAndIgnoringCase) {
     ZipItem chinese{"\xe7\x9a\xae\xe8\x82\xa4.xml", "<a/>", false, 0x0800, ""};  // 皮肤.xml, UTF-8 flag
     std::vector<ZipItem> items = SampleItems();
     items.push_back(chinese);
@@ -117,8 +108,7 @@ TEST(Archive, NamesMatchWholeAndIgnoringCase)
     EXPECT_EQ(ArchiveNotFound, FindArchiveItem(archive.get(), L"", &entry));
 }
 
-TEST(Archive, SmallerBufferIsFilledAndReportsMoreData)
-{
+TEST(Archive, SmallerBufferIsFilledAndReportsMoreData) {
     Bytes zip = BuildZip(SampleItems());
     ArchivePtr archive = Open(zip);
     ASSERT_TRUE(archive);
@@ -141,8 +131,7 @@ TEST(Archive, SmallerBufferIsFilledAndReportsMoreData)
     }
 }
 
-TEST(Archive, EndRecordIsFoundBehindComments)
-{
+TEST(Archive, EndRecordIsFoundBehindComments) {
     Bytes plain = BuildZip(SampleItems(), "skin archive");
     EXPECT_TRUE(Finds(plain, L"img/logo.png"));
 
@@ -161,8 +150,7 @@ TEST(Archive, EndRecordIsFoundBehindComments)
     EXPECT_FALSE(Open(padded));
 }
 
-TEST(Archive, EmptyArchiveOpensWithNoItems)
-{
+TEST(Archive, EmptyArchiveOpensWithNoItems) {
     Bytes zip = BuildZip({});
     ArchivePtr archive = Open(zip);
     ASSERT_TRUE(archive);
@@ -170,8 +158,7 @@ TEST(Archive, EmptyArchiveOpensWithNoItems)
     EXPECT_EQ(ArchiveNotFound, FindArchiveItem(archive.get(), L"a", &entry));
 }
 
-TEST(Archive, TruncatedArchivesDoNotOpen)
-{
+TEST(Archive, TruncatedArchivesDoNotOpen) {
     Bytes zip = BuildZip(SampleItems(), "c");
     GuardedMemory guarded(zip.size());
     for (size_t length = 0; length < zip.size(); ++length) {
@@ -182,8 +169,7 @@ TEST(Archive, TruncatedArchivesDoNotOpen)
     }
 }
 
-TEST(Archive, DirectoryThatLiesAboutItsExtentIsRefused)
-{
+TEST(Archive, DirectoryThatLiesAboutItsExtentIsRefused) {
     ZipLayout layout;
     const Bytes zip = BuildZip(SampleItems(), "", &layout);
     const size_t end = layout.endRecord;
@@ -224,8 +210,7 @@ TEST(Archive, DirectoryThatLiesAboutItsExtentIsRefused)
     EXPECT_FALSE(Open(broken)) << "comment running past the end";
 }
 
-TEST(Archive, ItemsTheReaderCannotHandleAreNotFound)
-{
+TEST(Archive, ItemsTheReaderCannotHandleAreNotFound) {
     ZipLayout layout;
     const Bytes zip = BuildZip(SampleItems(), "", &layout);
     const size_t logo = layout.directoryEntries[1];
@@ -268,8 +253,7 @@ TEST(Archive, ItemsTheReaderCannotHandleAreNotFound)
     EXPECT_TRUE(Finds(BuildZip(items), L"img/logo.png")) << "well-formed foreign extra field";
 }
 
-TEST(Archive, DeclaredSizesAbove64MiBAreRefused)
-{
+TEST(Archive, DeclaredSizesAbove64MiBAreRefused) {
     ZipLayout layout;
     const Bytes zip = BuildZip(SampleItems(), "", &layout);
     const size_t skin = layout.directoryEntries[0];
@@ -288,8 +272,7 @@ TEST(Archive, DeclaredSizesAbove64MiBAreRefused)
     EXPECT_EQ(ArchiveCorrupt, ExtractArchiveItem(archive.get(), entry.index, nullptr, 0));
 }
 
-TEST(Archive, ItemsWhoseDataLiesFailToExtract)
-{
+TEST(Archive, ItemsWhoseDataLiesFailToExtract) {
     ZipLayout layout;
     const Bytes zip = BuildZip(SampleItems(), "", &layout);
     const size_t skinEntry = layout.directoryEntries[0];
@@ -339,8 +322,7 @@ TEST(Archive, ItemsWhoseDataLiesFailToExtract)
     EXPECT_EQ(ArchiveCorrupt, ExtractFrom(broken, L"skin/Main.xml")) << "local signature";
 }
 
-TEST(Archive, ShortBufferStillVerifiesTheWholeItem)
-{
+TEST(Archive, ShortBufferStillVerifiesTheWholeItem) {
     ZipLayout layout;
     Bytes zip = BuildZip(SampleItems(), "", &layout);
     const size_t skinEntry = layout.directoryEntries[0];
@@ -352,8 +334,7 @@ TEST(Archive, ShortBufferStillVerifiesTheWholeItem)
     EXPECT_EQ(ArchiveCorrupt, ExtractArchiveItem(archive.get(), entry.index, part, sizeof(part)));
 }
 
-TEST(Archive, BadArgumentsAreRejected)
-{
+TEST(Archive, BadArgumentsAreRejected) {
     Bytes zip = BuildZip(SampleItems());
     ArchivePtr archive = Open(zip);
     ArchiveEntry entry;
@@ -370,8 +351,7 @@ TEST(Archive, BadArgumentsAreRejected)
     CloseArchive(nullptr);
 }
 
-TEST(Archive, OpensFilesInPlace)
-{
+TEST(Archive, OpensFilesInPlace) {
     TempFolder folder;
     Bytes zip = BuildZip(SampleItems());
     std::wstring path = folder.Write(L"skin.zip", zip.data(), zip.size());

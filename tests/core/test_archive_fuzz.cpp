@@ -20,8 +20,7 @@ namespace {
 class Random {
 public:
     explicit Random(uint64_t seed) : m_state(seed) {}
-    uint64_t Next()
-    {
+    uint64_t Next() {
         m_state ^= m_state >> 12;
         m_state ^= m_state << 25;
         m_state ^= m_state >> 27;
@@ -41,8 +40,7 @@ struct Sample {
     ZipLayout layout;
 };
 
-std::string Pseudorandom(size_t length, uint32_t seed)
-{
+std::string Pseudorandom(size_t length, uint32_t seed) {
     std::string text;
     for (size_t i = 0; i < length; ++i) {
         seed = seed * 1103515245u + 12345u;
@@ -51,8 +49,7 @@ std::string Pseudorandom(size_t length, uint32_t seed)
     return text;
 }
 
-Sample MakeSample(bool withComment)
-{
+Sample MakeSample(bool withComment) {
     Sample sample;
     std::string skin = "<Window size=\"400,300\" caption=\"0,0,0,30\">";
     for (int i = 0; i < 30; ++i)
@@ -65,15 +62,14 @@ Sample MakeSample(bool withComment)
         ZipItem{"empty.txt", "", false, 0, ""},
         ZipItem{"\xe7\x9a\xae\xe8\x82\xa4.xml", "<Window/>", true, 0x0800, ""},
     };
-    sample.lookups = {L"skin/main.xml", L"SKIN/Main.XML", L"img/bg.png", L"IMG/BG.PNG", L"img/noise.bin",
-                      L"empty.txt", L"\x76ae\x80a4.xml", L"img/bg.pn"};
+    sample.lookups = {L"skin/main.xml", L"SKIN/Main.XML", L"img/bg.png",       L"IMG/BG.PNG",
+                      L"img/noise.bin", L"empty.txt",     L"\x76ae\x80a4.xml", L"img/bg.pn"};
     sample.zip = BuildZip(sample.items, withComment ? "skin archive, fuzz base" : "", &sample.layout);
     return sample;
 }
 
 // Offsets of the fields that say where things are or how long they are.
-std::vector<std::pair<size_t, int>> LengthFields(const Sample& sample)
-{
+std::vector<std::pair<size_t, int>> LengthFields(const Sample& sample) {
     std::vector<std::pair<size_t, int>> fields;
     for (size_t local : sample.layout.localHeaders) {
         for (size_t field : {Local::kCompressedSize, Local::kSize})
@@ -97,8 +93,7 @@ std::vector<std::pair<size_t, int>> LengthFields(const Sample& sample)
 }
 
 // The record starts that offsets may be pointed at to make records overlap.
-std::vector<size_t> RecordStarts(const Sample& sample)
-{
+std::vector<size_t> RecordStarts(const Sample& sample) {
     std::vector<size_t> starts = sample.layout.localHeaders;
     starts.insert(starts.end(), sample.layout.directoryEntries.begin(), sample.layout.directoryEntries.end());
     starts.push_back(sample.layout.directoryOffset);
@@ -106,42 +101,47 @@ std::vector<size_t> RecordStarts(const Sample& sample)
     return starts;
 }
 
-uint32_t InterestingValue(Random& random, size_t archiveSize)
-{
+uint32_t InterestingValue(Random& random, size_t archiveSize) {
     switch (random.Below(7)) {
-    case 0: return 0;
-    case 1: return 0xFFFFFFFFu;
-    case 2: return 0xFFFFu;
-    case 3: return static_cast<uint32_t>(random.Below(64));
-    case 4: return static_cast<uint32_t>(archiveSize + random.Below(8)) - 4;
-    case 5: return 64u * 1024 * 1024 + static_cast<uint32_t>(random.Below(3)) - 1;
-    default: return static_cast<uint32_t>(random.Next());
+    case 0:
+        return 0;
+    case 1:
+        return 0xFFFFFFFFu;
+    case 2:
+        return 0xFFFFu;
+    case 3:
+        return static_cast<uint32_t>(random.Below(64));
+    case 4:
+        return static_cast<uint32_t>(archiveSize + random.Below(8)) - 4;
+    case 5:
+        return 64u * 1024 * 1024 + static_cast<uint32_t>(random.Below(3)) - 1;
+    default:
+        return static_cast<uint32_t>(random.Next());
     }
 }
 
-void Mutate(Bytes& zip, const Sample& sample, Random& random)
-{
+void Mutate(Bytes& zip, const Sample& sample, Random& random) {
     const std::vector<std::pair<size_t, int>> fields = LengthFields(sample);
     const std::vector<size_t> starts = RecordStarts(sample);
     size_t count = 1 + random.Below(4);
     for (size_t step = 0; step < count && !zip.empty(); ++step) {
         switch (random.Below(12)) {
-        case 0: // any byte
+        case 0:  // any byte
             zip[random.Below(zip.size())] = static_cast<unsigned char>(random.Next());
             break;
         case 1:
-        case 2: { // a byte of a record's fixed part
+        case 2: {  // a byte of a record's fixed part
             size_t at = starts[random.Below(starts.size())] + random.Below(46);
             if (at < zip.size())
                 zip[at] ^= static_cast<unsigned char>(1u << random.Below(8));
             break;
         }
-        case 3: // truncation
+        case 3:  // truncation
             zip.resize(random.Below(zip.size()));
             break;
         case 4:
         case 5:
-        case 6: { // a length or offset field
+        case 6: {  // a length or offset field
             const std::pair<size_t, int>& field = fields[random.Below(fields.size())];
             if (field.first + field.second > zip.size())
                 break;
@@ -153,28 +153,29 @@ void Mutate(Bytes& zip, const Sample& sample, Random& random)
             break;
         }
         case 7:
-        case 8: { // records pointed at each other
+        case 8: {  // records pointed at each other
             size_t target = starts[random.Below(starts.size())] + random.Below(3) - 1;
             size_t entry = sample.layout.directoryEntries[random.Below(sample.layout.directoryEntries.size())];
-            size_t at = random.OneIn(3) ? sample.layout.endRecord + End::kDirectoryOffset : entry + Central::kLocalOffset;
+            size_t at =
+                random.OneIn(3) ? sample.layout.endRecord + End::kDirectoryOffset : entry + Central::kLocalOffset;
             if (at + 4 <= zip.size())
                 Put32(zip, at, static_cast<uint32_t>(target));
             break;
         }
-        case 9: { // a span copied elsewhere
+        case 9: {  // a span copied elsewhere
             size_t from = random.Below(zip.size());
             size_t length = random.Below(std::min<size_t>(zip.size() - from, 64)) + 1;
             Bytes span(zip.begin() + from, zip.begin() + from + length);
             zip.insert(zip.begin() + random.Below(zip.size() + 1), span.begin(), span.end());
             break;
         }
-        case 10: { // a span removed
+        case 10: {  // a span removed
             size_t from = random.Below(zip.size());
             size_t length = random.Below(std::min<size_t>(zip.size() - from, 32)) + 1;
             zip.erase(zip.begin() + from, zip.begin() + from + length);
             break;
         }
-        default: // stray bytes after the end record
+        default:  // stray bytes after the end record
             zip.insert(zip.end(), random.Below(16) + 1, static_cast<unsigned char>(random.Next()));
             break;
         }
@@ -183,11 +184,10 @@ void Mutate(Bytes& zip, const Sample& sample, Random& random)
 
 // The bytes an extraction returned must be (a prefix of) an item that really
 // has the size the directory declared.
-bool MatchesSomeItem(const Sample& sample, const ArchiveEntry& entry, const unsigned char* data, size_t length)
-{
+bool MatchesSomeItem(const Sample& sample, const ArchiveEntry& entry, const unsigned char* data, size_t length) {
     for (const ZipItem& item : sample.items) {
-        if (item.data.size() == entry.size && length <= item.data.size()
-            && (length == 0 || std::memcmp(item.data.data(), data, length) == 0)) {
+        if (item.data.size() == entry.size && length <= item.data.size() &&
+            (length == 0 || std::memcmp(item.data.data(), data, length) == 0)) {
             return true;
         }
     }
@@ -199,8 +199,7 @@ struct Tally {
 };
 
 void Check(const Sample& sample, const unsigned char* zip, size_t size, GuardedMemory& output, Random& random,
-           Tally& tally)
-{
+           Tally& tally) {
     ++tally.archives;
     ArchiveHandle archive = OpenArchive(zip, size);
     if (archive == nullptr)
@@ -236,10 +235,9 @@ void Check(const Sample& sample, const unsigned char* zip, size_t size, GuardedM
     CloseArchive(archive);
 }
 
-} // namespace
+}  // namespace
 
-TEST(ArchiveFuzz, MutatedArchivesGiveTheRightItemOrNothing)
-{
+TEST(ArchiveFuzz, MutatedArchivesGiveTheRightItemOrNothing) {
     const Sample samples[] = {MakeSample(false), MakeSample(true)};
     for (const Sample& sample : samples) {
         ArchiveHandle archive = OpenArchive(sample.zip.data(), sample.zip.size());
@@ -269,10 +267,11 @@ TEST(ArchiveFuzz, MutatedArchivesGiveTheRightItemOrNothing)
     }
     double seconds = GetTickCount64() / 1000.0 - start;
 
-    std::printf("archive fuzz: %zu archives, %zu opened, %zu lookups, %zu found, %zu complete, %zu partial, "
-                "%zu failed extractions, %zu wrong, %.2f s\n",
-                tally.archives, tally.opened, tally.lookups, tally.found, tally.complete, tally.partial,
-                tally.failed, tally.wrong, seconds);
+    std::printf(
+        "archive fuzz: %zu archives, %zu opened, %zu lookups, %zu found, %zu complete, %zu partial, "
+        "%zu failed extractions, %zu wrong, %.2f s\n",
+        tally.archives, tally.opened, tally.lookups, tally.found, tally.complete, tally.partial, tally.failed,
+        tally.wrong, seconds);
     EXPECT_EQ(0u, tally.wrong);
     // The mutations must leave enough archives readable to reach extraction.
     EXPECT_GT(tally.opened, kArchives / 4);

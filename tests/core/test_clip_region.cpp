@@ -11,16 +11,14 @@ using namespace SkinUI::Render;
 
 namespace {
 
-bool HasNoClip(HDC dc)
-{
+bool HasNoClip(HDC dc) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     const int result = GetClipRgn(dc, region);
     DeleteObject(region);
     return result == 0;
 }
 
-bool ClipEquals(HDC dc, HRGN expected)
-{
+bool ClipEquals(HDC dc, HRGN expected) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     const bool equal = GetClipRgn(dc, region) == 1 && EqualRgn(region, expected);
     DeleteObject(region);
@@ -28,8 +26,7 @@ bool ClipEquals(HDC dc, HRGN expected)
 }
 
 // A scope as the paint code nests them: save, narrow to a rectangle, restore.
-void PaintInside(HDC dc, const RECT& rect, DWORD color)
-{
+void PaintInside(HDC dc, const RECT& rect, DWORD color) {
     HRGN saved = SaveClipRegion(dc);
     IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     DrawColor(dc, RECT{0, 0, 100, 100}, color);
@@ -40,8 +37,7 @@ void PaintInside(HDC dc, const RECT& rect, DWORD color)
 
 }  // namespace
 
-TEST(ClipRegion, NoClipIsSavedAsNullAndRestoredAsNoClip)
-{
+TEST(ClipRegion, NoClipIsSavedAsNullAndRestoredAsNoClip) {
     PaintCanvas canvas(100, 100);
     EXPECT_EQ(nullptr, SaveClipRegion(canvas.Dc()));
     PaintInside(canvas.Dc(), RECT{10, 10, 20, 20}, 0xFF0000FF);
@@ -50,8 +46,7 @@ TEST(ClipRegion, NoClipIsSavedAsNullAndRestoredAsNoClip)
     EXPECT_EQ(0u, canvas.Rgb(25, 15));
 }
 
-TEST(ClipRegion, RectangularClipIsRestoredExactlyAndIsACopy)
-{
+TEST(ClipRegion, RectangularClipIsRestoredExactlyAndIsACopy) {
     PaintCanvas canvas(100, 100);
     HRGN outer = CreateRectRgn(5, 5, 60, 60);
     SelectClipRgn(canvas.Dc(), outer);
@@ -67,8 +62,7 @@ TEST(ClipRegion, RectangularClipIsRestoredExactlyAndIsACopy)
     DeleteObject(outer);
 }
 
-TEST(ClipRegion, NestedScopesInsideARoundedClipKeepItsCorners)
-{
+TEST(ClipRegion, NestedScopesInsideARoundedClipKeepItsCorners) {
     PaintCanvas canvas(100, 100);
     HRGN round = CreateRoundRectRgn(0, 0, 101, 101, 60, 60);
     SelectClipRgn(canvas.Dc(), round);
@@ -93,8 +87,7 @@ TEST(ClipRegion, NestedScopesInsideARoundedClipKeepItsCorners)
     DeleteObject(round);
 }
 
-TEST(ArgbBitmap, IsABottomUp32BitSectionAndRefusesEmptySizes)
-{
+TEST(ArgbBitmap, IsABottomUp32BitSectionAndRefusesEmptySizes) {
     LPBYTE bits = nullptr;
     HBITMAP bitmap = CreateARGB32Bitmap(nullptr, 4, 3, &bits);
     ASSERT_NE(nullptr, bitmap);

@@ -102,7 +102,7 @@ TEST_F(ContainerChildren, SetMultiItemIndexMovesABlock) {
     EXPECT_EQ(Children(container), Order({0, 3, 4, 1, 2}));
     EXPECT_TRUE(container.SetMultiItemIndex(controls[1], 2, 0));
     EXPECT_EQ(Children(container), Order({1, 2, 0, 3, 4}));
-    EXPECT_TRUE(container.SetMultiItemIndex(controls[0], 3, 2));  // already there
+    EXPECT_TRUE(container.SetMultiItemIndex(controls[0], 3, 2));   // already there
     EXPECT_FALSE(container.SetMultiItemIndex(controls[3], 3, 0));  // the block passes the end
     EXPECT_FALSE(container.SetMultiItemIndex(controls[1], 2, 4));  // the target passes the end
     EXPECT_FALSE(container.SetMultiItemIndex(nullptr, 1, 0));
@@ -251,8 +251,7 @@ protected:
     }
 
     CControlUI* HitTest(POINT point, UINT extraFlags = 0) {
-        return root.FindControl(UnderPoint, &point,
-                                SkinUI::UIFIND_VISIBLE | SkinUI::UIFIND_HITTEST | extraFlags);
+        return root.FindControl(UnderPoint, &point, SkinUI::UIFIND_VISIBLE | SkinUI::UIFIND_HITTEST | extraFlags);
     }
 
     CContainerUI root;
@@ -309,12 +308,12 @@ TEST_F(ContainerSearch, CoverIsOfferedBeforeTheChildren) {
 TEST(ContainerSelection, SelectableItemsAreVisibleEnabledListItems) {
     CContainerUI list;
     EXPECT_EQ(list.FindSelectableItem(0, true), -1);
-    list.Add(new CControlUI);           // 0: not a list item
-    list.Add(new ListItemControl);      // 1
+    list.Add(new CControlUI);       // 0: not a list item
+    list.Add(new ListItemControl);  // 1
     auto* disabled = new ListItemControl;
     disabled->SetEnabled(false);
-    list.Add(disabled);                 // 2
-    list.Add(new ListItemControl);      // 3
+    list.Add(disabled);             // 2
+    list.Add(new ListItemControl);  // 3
     EXPECT_EQ(list.FindSelectableItem(-5, true), 1);
     EXPECT_EQ(list.FindSelectableItem(2, true), 3);
     EXPECT_EQ(list.FindSelectableItem(2, false), 1);

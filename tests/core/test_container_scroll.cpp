@@ -136,9 +136,8 @@ TEST_P(VerticalScrollKeys, KeysScrollByLinePageAndToTheEnds) {
 
 INSTANTIATE_TEST_SUITE_P(ContainerScroll, VerticalScrollKeys,
                          ::testing::Values(KeyCase{VK_DOWN, 0, 8}, KeyCase{VK_UP, 20, 12}, KeyCase{VK_UP, 5, 0},
-                                           KeyCase{VK_NEXT, 0, 60}, KeyCase{VK_PRIOR, 60, 0},
-                                           KeyCase{VK_END, 10, 60}, KeyCase{VK_HOME, 50, 0},
-                                           KeyCase{VK_LEFT, 20, 20}));
+                                           KeyCase{VK_NEXT, 0, 60}, KeyCase{VK_PRIOR, 60, 0}, KeyCase{VK_END, 10, 60},
+                                           KeyCase{VK_HOME, 50, 0}, KeyCase{VK_LEFT, 20, 20}));
 
 TEST_F(VerticalScrolling, PagesAreTheVisibleHeightAndLinesTheBarsLineSize) {
     layout.GetVerticalScrollBar()->SetLineSize(25);

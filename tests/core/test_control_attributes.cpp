@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ui/controls/UIScrollBar.h"
+#include "ui/core/base/UIValueParse.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
-#include "ui/core/base/UIValueParse.h"
 #include "ui_test_window.h"
 
 using SkinUI::CContainerUI;
@@ -31,9 +31,9 @@ TEST_P(IntListParsing, ReadsEachNumberAndNeverPassesTheEnd) {
 INSTANTIATE_TEST_SUITE_P(
     ValueParse, IntListParsing,
     ::testing::Values(IntListCase{L"554,0,0,4", {554, 0, 0, 4}, 4},
-                      IntListCase{L"2", {2, 0, 0, 0}, 1},          // missing numbers become 0
+                      IntListCase{L"2", {2, 0, 0, 0}, 1},  // missing numbers become 0
                       IntListCase{L"10,20", {10, 20, 0, 0}, 2},
-                      IntListCase{L"10,20,", {10, 20, 0, 0}, 2},   // a trailing separator ends the list
+                      IntListCase{L"10,20,", {10, 20, 0, 0}, 2},  // a trailing separator ends the list
                       IntListCase{L"", {0, 0, 0, 0}, 0},
                       IntListCase{L"-3;-4 5x6", {-3, -4, 5, 6}, 4},  // any one character separates
                       IntListCase{L"1,2,3,4,5", {1, 2, 3, 4}, 4},
@@ -231,23 +231,22 @@ TEST_P(AttributeLists, AppliesPairsUntilTheFormBreaks) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ControlAttributes, AttributeLists,
-    ::testing::Values(
-        AttributeListCase{L"name=\"a\" text=\"b\"", L"a", L"b", nullptr, nullptr},
-        AttributeListCase{L"name=\"a\" text=\"b\" ", L"a", L"b", nullptr, nullptr},
-        // Two spaces: the second starts the next name.
-        AttributeListCase{L"name=\"a\"  text=\"b\"", L"a", L"", L" text", L"b"},
-        // No space after the closing quote ends the list.
-        AttributeListCase{L"name=\"a\"text=\"b\"", L"a", L"", nullptr, nullptr},
-        // A value without its closing quote is not applied.
-        AttributeListCase{L"name=\"a\" text=\"b", L"a", L"", nullptr, nullptr},
-        // "=" must be followed by a double quote.
-        AttributeListCase{L"name='a' text=\"b\"", L"", L"", nullptr, nullptr},
-        AttributeListCase{L"name", L"", L"", nullptr, nullptr},
-        AttributeListCase{L"", L"", L"", nullptr, nullptr},
-        // A later value of the same name wins.
-        AttributeListCase{L"text=\"x\" text=\"y\" name=\"n\"", L"n", L"y", nullptr, nullptr}));
+INSTANTIATE_TEST_SUITE_P(ControlAttributes, AttributeLists,
+                         ::testing::Values(AttributeListCase{L"name=\"a\" text=\"b\"", L"a", L"b", nullptr, nullptr},
+                                           AttributeListCase{L"name=\"a\" text=\"b\" ", L"a", L"b", nullptr, nullptr},
+                                           // Two spaces: the second starts the next name.
+                                           AttributeListCase{L"name=\"a\"  text=\"b\"", L"a", L"", L" text", L"b"},
+                                           // No space after the closing quote ends the list.
+                                           AttributeListCase{L"name=\"a\"text=\"b\"", L"a", L"", nullptr, nullptr},
+                                           // A value without its closing quote is not applied.
+                                           AttributeListCase{L"name=\"a\" text=\"b", L"a", L"", nullptr, nullptr},
+                                           // "=" must be followed by a double quote.
+                                           AttributeListCase{L"name='a' text=\"b\"", L"", L"", nullptr, nullptr},
+                                           AttributeListCase{L"name", L"", L"", nullptr, nullptr},
+                                           AttributeListCase{L"", L"", L"", nullptr, nullptr},
+                                           // A later value of the same name wins.
+                                           AttributeListCase{L"text=\"x\" text=\"y\" name=\"n\"", L"n", L"y", nullptr,
+                                                             nullptr}));
 
 TEST(ControlAttributes, ContainerAttributesComeFirstAndFallBackToTheBase) {
     CContainerUI container;

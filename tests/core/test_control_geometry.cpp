@@ -70,19 +70,18 @@ TEST_P(FloatPlacement, PercentagesOfTheParentSizeMoveTheEdges) {
     EXPECT_EQ(child->GetFixedWidth(), width);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ControlGeometry, FloatPlacement,
-    ::testing::Values(
-        // No percentages: fixed offset and size inside the parent.
-        FloatCase{L"true", L"10,20,60,40", RECT{100, 50, 300, 250}, RECT{110, 70, 160, 90}},
-        // Centred horizontally: the left and right edges move by half the width.
-        FloatCase{L"0.5,0,0.5,0", L"-20,10,20,30", RECT{10, 10, 210, 110}, RECT{90, 20, 130, 40}},
-        // Anchored to the right and bottom edges.
-        FloatCase{L"1,1,1,1", L"-30,-20,-10,-5", RECT{0, 0, 200, 100}, RECT{170, 80, 190, 95}},
-        // Stretched with the parent: right and bottom follow its size.
-        FloatCase{L"0,0,1,1", L"5,5,5,5", RECT{0, 0, 200, 100}, RECT{5, 5, 205, 105}},
-        // Fractions are truncated toward zero.
-        FloatCase{L"0.333,0,0.333,0", L"0,0,10,10", RECT{0, 0, 100, 100}, RECT{33, 0, 43, 10}}));
+INSTANTIATE_TEST_SUITE_P(ControlGeometry, FloatPlacement,
+                         ::testing::Values(
+                             // No percentages: fixed offset and size inside the parent.
+                             FloatCase{L"true", L"10,20,60,40", RECT{100, 50, 300, 250}, RECT{110, 70, 160, 90}},
+                             // Centred horizontally: the left and right edges move by half the width.
+                             FloatCase{L"0.5,0,0.5,0", L"-20,10,20,30", RECT{10, 10, 210, 110}, RECT{90, 20, 130, 40}},
+                             // Anchored to the right and bottom edges.
+                             FloatCase{L"1,1,1,1", L"-30,-20,-10,-5", RECT{0, 0, 200, 100}, RECT{170, 80, 190, 95}},
+                             // Stretched with the parent: right and bottom follow its size.
+                             FloatCase{L"0,0,1,1", L"5,5,5,5", RECT{0, 0, 200, 100}, RECT{5, 5, 205, 105}},
+                             // Fractions are truncated toward zero.
+                             FloatCase{L"0.333,0,0.333,0", L"0,0,10,10", RECT{0, 0, 100, 100}, RECT{33, 0, 43, 10}}));
 
 TEST(ControlGeometry, FloatControlWithoutParentKeepsItsRectangle) {
     CControlUI control;

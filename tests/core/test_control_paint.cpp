@@ -165,7 +165,7 @@ TEST_F(ControlPaint, ChildrenAreClippedToTheClientAreaAndFloatChildrenToTheItem)
     EXPECT_TRUE(container.Paint(surface.GetDC(), RECT{0, 0, 40, 40}, nullptr));
     ::GdiFlush();
     EXPECT_EQ(Pixel(5, 5), 0x0000FFu);
-    EXPECT_EQ(Pixel(5, 15), kWhite);     // the child, but in the inset
+    EXPECT_EQ(Pixel(5, 15), kWhite);      // the child, but in the inset
     EXPECT_EQ(Pixel(15, 15), 0xFF0000u);  // a float child may use the inset
     EXPECT_EQ(Pixel(25, 15), kWhite);     // outside the container
     EXPECT_EQ(Pixel(25, 5), kWhite);

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/core/base/UIDelegate.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
-#include "ui/core/base/UIDelegate.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui_test_window.h"
 

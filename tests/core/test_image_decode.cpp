@@ -24,8 +24,7 @@ namespace {
 // same image test_image_resources.rc holds as PNG resource 9401).
 const std::vector<unsigned char> kFourPixels = {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 255, 255, 255, 255};
 
-void ExpectFourPixelImage(const ImageHolder& image)
-{
+void ExpectFourPixelImage(const ImageHolder& image) {
     ASSERT_NE(nullptr, image.Get());
     EXPECT_EQ(2, image->width);
     EXPECT_EQ(2, image->height);
@@ -36,15 +35,13 @@ void ExpectFourPixelImage(const ImageHolder& image)
     EXPECT_EQ(0xFFFFFFFFu, image.Pixel(1, 1));
 }
 
-ImageEntry* DecodeBytes(const Bytes& bytes, DWORD mask = 0)
-{
+ImageEntry* DecodeBytes(const Bytes& bytes, DWORD mask = 0) {
     return DecodeImage(bytes.data(), bytes.size(), mask);
 }
 
 }  // namespace
 
-TEST(ImageDecode, PixelsArePremultipliedIntoATopDownDib)
-{
+TEST(ImageDecode, PixelsArePremultipliedIntoATopDownDib) {
     ImageHolder image(DecodeBytes(EncodePng(kFourPixels, 2, 2, 4)));
     ExpectFourPixelImage(image);
 
@@ -70,8 +67,7 @@ TEST(ImageDecode, PixelsArePremultipliedIntoATopDownDib)
               rounded.Pixel(0, 0));
 }
 
-TEST(ImageDecode, OpaqueImagesHaveNoAlpha)
-{
+TEST(ImageDecode, OpaqueImagesHaveNoAlpha) {
     const std::vector<unsigned char> rgb = {10, 20, 30, 40, 50, 60};
     ImageHolder image(DecodeBytes(EncodePng(rgb, 2, 1, 3)));
     ASSERT_NE(nullptr, image.Get());
@@ -80,8 +76,7 @@ TEST(ImageDecode, OpaqueImagesHaveNoAlpha)
     EXPECT_EQ(0xFF28323Cu, image.Pixel(1, 0));
 }
 
-TEST(ImageDecode, MaskColourBecomesTransparent)
-{
+TEST(ImageDecode, MaskColourBecomesTransparent) {
     const std::vector<unsigned char> rgb = {255, 0, 255, 1, 2, 3, 255, 0, 255};
     ImageHolder image(DecodeBytes(EncodePng(rgb, 3, 1, 3), 0xFFFF00FF));
     ASSERT_NE(nullptr, image.Get());
@@ -97,8 +92,7 @@ TEST(ImageDecode, MaskColourBecomesTransparent)
     EXPECT_EQ(0u, premultiplied.Pixel(0, 0));
 }
 
-TEST(ImageDecode, ColourPseudoTypeMakesOnePixel)
-{
+TEST(ImageDecode, ColourPseudoTypeMakesOnePixel) {
     ImageHolder translucent(LoadImageEntry(L"#80FF0000", kColorImageType, 0));
     ASSERT_NE(nullptr, translucent.Get());
     EXPECT_EQ(1, translucent->width);
@@ -112,8 +106,7 @@ TEST(ImageDecode, ColourPseudoTypeMakesOnePixel)
     EXPECT_EQ(0xFF00FF00u, opaque.Pixel(0, 0));
 }
 
-TEST(ImageDecode, FilesUnderTheResourceFolderAndPlainPaths)
-{
+TEST(ImageDecode, FilesUnderTheResourceFolderAndPlainPaths) {
     TempFolder folder;
     LocationReset location;
     const Bytes png = EncodePng(kFourPixels, 2, 2, 4);
@@ -133,8 +126,7 @@ TEST(ImageDecode, FilesUnderTheResourceFolderAndPlainPaths)
     EXPECT_EQ(nullptr, LoadImageEntry(L"text.png", nullptr, 0));
 }
 
-TEST(ImageDecode, ProgramResourcesWhateverTheCaseOfTheirType)
-{
+TEST(ImageDecode, ProgramResourcesWhateverTheCaseOfTheirType) {
     LocationReset location;
     CResourceLocation::SetInstance(GetModuleHandleW(nullptr));
     ImageHolder upper(LoadImageEntry(MAKEINTRESOURCEW(9401), L"PNG", 0));
@@ -148,8 +140,7 @@ TEST(ImageDecode, ProgramResourcesWhateverTheCaseOfTheirType)
     EXPECT_EQ(nullptr, LoadImageEntry(nullptr, L"PNG", 0));
 }
 
-TEST(ImageDecode, RefusesImagesTooLargeOnASide)
-{
+TEST(ImageDecode, RefusesImagesTooLargeOnASide) {
     const std::vector<unsigned char> wideRow(static_cast<size_t>(kMaxImageSide + 1) * 3, 7);
     EXPECT_EQ(nullptr, DecodeBytes(EncodePng(wideRow, kMaxImageSide + 1, 1, 3)));
     EXPECT_EQ(nullptr, DecodeBytes(EncodePng(wideRow, 1, kMaxImageSide + 1, 3)));
@@ -159,8 +150,7 @@ TEST(ImageDecode, RefusesImagesTooLargeOnASide)
     EXPECT_EQ(kMaxImageSide, widest->width);
 }
 
-TEST(ImageDecode, RefusesEncodedDataAboveTheSizeLimit)
-{
+TEST(ImageDecode, RefusesEncodedDataAboveTheSizeLimit) {
     Bytes bytes = EncodePng(kFourPixels, 2, 2, 4);
     const size_t imageSize = bytes.size();
     bytes.resize(kMaxEncodedImageBytes + 1);
@@ -172,8 +162,7 @@ TEST(ImageDecode, RefusesEncodedDataAboveTheSizeLimit)
     EXPECT_EQ(nullptr, DecodeImage(nullptr, imageSize, 0));
 }
 
-TEST(ImageDecode, SurvivesCorruptAndTruncatedPngs)
-{
+TEST(ImageDecode, SurvivesCorruptAndTruncatedPngs) {
     std::vector<unsigned char> pixels(24 * 16 * 4);
     for (size_t i = 0; i < pixels.size(); ++i)
         pixels[i] = static_cast<unsigned char>(i * 37 + (i >> 4));

@@ -14,15 +14,13 @@ struct Parsed {
     ImageSourceRequest request;
 };
 
-Parsed Parse(LPCWSTR text)
-{
+Parsed Parse(LPCWSTR text) {
     Parsed parsed;
     ParseImageAttributes(text, &parsed.info, &parsed.request);
     return parsed;
 }
 
-::testing::AssertionResult RectIs(const RECT& rect, LONG left, LONG top, LONG right, LONG bottom)
-{
+::testing::AssertionResult RectIs(const RECT& rect, LONG left, LONG top, LONG right, LONG bottom) {
     if (rect.left == left && rect.top == top && rect.right == right && rect.bottom == bottom)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
@@ -30,18 +28,17 @@ Parsed Parse(LPCWSTR text)
 
 }  // namespace
 
-TEST(ImageAttributes, BareNameIsAFileNamedByTheWholeText)
-{
+TEST(ImageAttributes, BareNameIsAFileNamedByTheWholeText) {
     Parsed parsed = Parse(L"skin\\my button.png");
     EXPECT_EQ(parsed.request.name, L"skin\\my button.png");
     EXPECT_EQ(nullptr, parsed.request.LoadType());
     EXPECT_EQ(255, parsed.info.fade);
 }
 
-TEST(ImageAttributes, EveryKeyOfAFullString)
-{
-    Parsed parsed = Parse(L"file='bk.png' dest='1,2,30,40' source='0,0,16,8' corner='3,4,5,6' mask='#FFFF00FF' "
-                          L"fade='128' hole='true' xtiled='true' ytiled='true' hsl='true'");
+TEST(ImageAttributes, EveryKeyOfAFullString) {
+    Parsed parsed = Parse(
+        L"file='bk.png' dest='1,2,30,40' source='0,0,16,8' corner='3,4,5,6' mask='#FFFF00FF' "
+        L"fade='128' hole='true' xtiled='true' ytiled='true' hsl='true'");
     EXPECT_EQ(parsed.request.name, L"bk.png");
     EXPECT_EQ(nullptr, parsed.request.LoadType());
     EXPECT_TRUE(RectIs(parsed.info.dest, 1, 2, 30, 40));
@@ -58,8 +55,7 @@ TEST(ImageAttributes, EveryKeyOfAFullString)
     EXPECT_EQ(0xFF00FF00u, scale9.request.mask);
 }
 
-TEST(ImageAttributes, ResourceAndColourSourcesPassTheirType)
-{
+TEST(ImageAttributes, ResourceAndColourSourcesPassTheirType) {
     Parsed upper = Parse(L"res='118' restype='PNG' corner='5,5,5,5'");
     EXPECT_EQ(upper.request.name, L"118");
     EXPECT_STREQ(L"PNG", upper.request.LoadType());
@@ -74,23 +70,20 @@ TEST(ImageAttributes, ResourceAndColourSourcesPassTheirType)
     EXPECT_STREQ(Render::kColorImageType, color.request.LoadType());
 }
 
-TEST(ImageAttributes, KeysAndBooleansMatchExactly)
-{
+TEST(ImageAttributes, KeysAndBooleansMatchExactly) {
     EXPECT_FALSE(Parse(L"hole='TRUE'").info.hole);
     EXPECT_FALSE(Parse(L"xtiled='1'").info.xTiled);
     EXPECT_EQ(Parse(L"File='x.png'").request.name, L"File='x.png'");
     EXPECT_EQ(255, Parse(L"Fade='5' opacity='9'").info.fade);
 }
 
-TEST(ImageAttributes, LaterItemsOverrideEmptyValuesAreIgnoredSpacesAreAllowed)
-{
+TEST(ImageAttributes, LaterItemsOverrideEmptyValuesAreIgnoredSpacesAreAllowed) {
     Parsed parsed = Parse(L"  file = 'a.png'    file='' fade ='10' fade='20'");
     EXPECT_EQ(parsed.request.name, L"a.png");
     EXPECT_EQ(20, parsed.info.fade);
 }
 
-TEST(ImageAttributes, StopsAtTheFirstMalformedItemKeepingWhatCameBefore)
-{
+TEST(ImageAttributes, StopsAtTheFirstMalformedItemKeepingWhatCameBefore) {
     // Unquoted value: nothing was read, so the name is the whole text.
     Parsed unquoted = Parse(L"dest=1,2,3,4");
     EXPECT_EQ(unquoted.request.name, L"dest=1,2,3,4");
@@ -113,8 +106,7 @@ TEST(ImageAttributes, StopsAtTheFirstMalformedItemKeepingWhatCameBefore)
     EXPECT_EQ(255, Parse(L"fade '9'").info.fade);
 }
 
-TEST(ImageAttributes, OnlyTheRequestStartsAfresh)
-{
+TEST(ImageAttributes, OnlyTheRequestStartsAfresh) {
     Parsed parsed;
     parsed.info.fade = 17;
     parsed.request.mask = 5;

@@ -11,9 +11,9 @@
 #include "tests/core/ui_test_window.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
-#include "ui/core/window/UILayoutBuilder.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/resources/UIResourceLocation.h"
+#include "ui/core/window/UILayoutBuilder.h"
 
 using namespace SkinUI;
 
@@ -82,10 +82,10 @@ protected:
 };
 
 TEST_F(LayoutBuilderTest, RegistersFontsAndReturnsTheFirstControl) {
-    CControlUI* control =
-        Build(L"<Window><Font id=\"0\" name=\"Tahoma\" size=\"13\"/><Font name=\"NoId\" size=\"20\"/>"
-              L"<Font id=\"-2\" name=\"Negative\"/><Font id=\"7\" name=\"Tahoma\" bold=\"TRUE\"/>"
-              L"<VerticalLayout/><HorizontalLayout/></Window>");
+    CControlUI* control = Build(
+        L"<Window><Font id=\"0\" name=\"Tahoma\" size=\"13\"/><Font name=\"NoId\" size=\"20\"/>"
+        L"<Font id=\"-2\" name=\"Negative\"/><Font id=\"7\" name=\"Tahoma\" bold=\"TRUE\"/>"
+        L"<VerticalLayout/><HorizontalLayout/></Window>");
     ASSERT_NE(control, nullptr);
     EXPECT_STREQ(control->GetClass(), L"VerticalLayout");
     FontEntry* font = manager.GetFontInfo(0);
@@ -110,8 +110,9 @@ TEST_F(LayoutBuilderTest, ClassDefaultsComeFirstAndTheElementsOwnAttributesWin) 
 }
 
 TEST_F(LayoutBuilderTest, ElementNamesIgnoreCaseAndUnknownOnesGoToTheCallback) {
-    CControlUI* control = Build(L"<Window><verticallayout><HBOX/><Probe/><Nobody><Control/></Nobody>"
-                                L"</verticallayout></Window>");
+    CControlUI* control = Build(
+        L"<Window><verticallayout><HBOX/><Probe/><Nobody><Control/></Nobody>"
+        L"</verticallayout></Window>");
     ASSERT_NE(control, nullptr);
     EXPECT_STREQ(control->GetClass(), L"VerticalLayout");
     CContainerUI* layout = AsContainer(control);
@@ -121,8 +122,9 @@ TEST_F(LayoutBuilderTest, ElementNamesIgnoreCaseAndUnknownOnesGoToTheCallback) {
 }
 
 TEST_F(LayoutBuilderTest, AttributesArriveAfterTheControlsOwnChildrenAreBuilt) {
-    CControlUI* control = Build(L"<Window><VerticalLayout><ProbeBox probe=\"1\"><Probe probe=\"1\"/><Control/>"
-                                L"</ProbeBox></VerticalLayout></Window>");
+    CControlUI* control = Build(
+        L"<Window><VerticalLayout><ProbeBox probe=\"1\"><Probe probe=\"1\"/><Control/>"
+        L"</ProbeBox></VerticalLayout></Window>");
     ASSERT_NE(control, nullptr);
     auto* box = static_cast<ProbeBoxUI*>(AsContainer(control)->GetItemAt(0));
     ASSERT_NE(box, nullptr);
@@ -135,8 +137,9 @@ TEST_F(LayoutBuilderTest, AttributesArriveAfterTheControlsOwnChildrenAreBuilt) {
 }
 
 TEST_F(LayoutBuilderTest, ACoverChildOverlaysItsParentInsteadOfBeingAnItem) {
-    CControlUI* control = Build(L"<Window><VerticalLayout><Control name=\"over\" cover=\"true\"/>"
-                                L"<Control cover=\"TRUE\"/></VerticalLayout></Window>");
+    CControlUI* control = Build(
+        L"<Window><VerticalLayout><Control name=\"over\" cover=\"true\"/>"
+        L"<Control cover=\"TRUE\"/></VerticalLayout></Window>");
     ASSERT_NE(control, nullptr);
     ASSERT_NE(control->GetCover(), nullptr);
     EXPECT_EQ(control->GetCover()->GetName(), L"over");
@@ -152,10 +155,11 @@ TEST_F(LayoutBuilderTest, ChildrenOfAControlWithoutContainerAreDestroyedNotLeake
 }
 
 TEST_F(LayoutBuilderTest, AnIncludeWithACountAddsThatManyCopies) {
-    CControlUI* control = Build(L"<Window><VerticalLayout><Control name=\"a\"/>"
-                                L"<Include source=\"&lt;Box&gt;&lt;HBox/&gt;&lt;/Box&gt;\" count=\"3\"/>"
-                                L"<Include source=\"&lt;Box&gt;&lt;VBox/&gt;&lt;/Box&gt;\" count=\"0\"/>"
-                                L"<Include/></VerticalLayout></Window>");
+    CControlUI* control = Build(
+        L"<Window><VerticalLayout><Control name=\"a\"/>"
+        L"<Include source=\"&lt;Box&gt;&lt;HBox/&gt;&lt;/Box&gt;\" count=\"3\"/>"
+        L"<Include source=\"&lt;Box&gt;&lt;VBox/&gt;&lt;/Box&gt;\" count=\"0\"/>"
+        L"<Include/></VerticalLayout></Window>");
     ASSERT_NE(control, nullptr);
     CContainerUI* layout = AsContainer(control);
     ASSERT_EQ(layout->GetCount(), 4);

@@ -58,9 +58,9 @@ TEST_F(ManagerMouse, WhileTheButtonIsHeldMovesGoToThePressedControlOnly) {
     tree.Send(WM_MOUSEMOVE, 0, At(251, 30));
 
     const std::vector<SeenEvent> expected = {
-        {L"a", UIEVENT_MOUSEENTER, 0}, {L"a", UIEVENT_MOUSEMOVE, 0},  {L"a", UIEVENT_BUTTONDOWN, MK_LBUTTON},
-        {L"a", UIEVENT_MOUSEMOVE, MK_LBUTTON}, {L"a", UIEVENT_BUTTONUP, 0},
-        {L"a", UIEVENT_MOUSELEAVE, 0},  {L"b", UIEVENT_MOUSEENTER, 0}, {L"b", UIEVENT_MOUSEMOVE, 0},
+        {L"a", UIEVENT_MOUSEENTER, 0},         {L"a", UIEVENT_MOUSEMOVE, 0}, {L"a", UIEVENT_BUTTONDOWN, MK_LBUTTON},
+        {L"a", UIEVENT_MOUSEMOVE, MK_LBUTTON}, {L"a", UIEVENT_BUTTONUP, 0},  {L"a", UIEVENT_MOUSELEAVE, 0},
+        {L"b", UIEVENT_MOUSEENTER, 0},         {L"b", UIEVENT_MOUSEMOVE, 0},
     };
     EXPECT_EQ(expected, tree.MouseEvents());
 }

@@ -19,13 +19,11 @@ const DWORD kBackground = 0x00C0C0C0;
 
 // A 6 x 6 image in nine regions of 2 x 2 pixels: kRegions[row][column]; the
 // patterned variant has a middle of four pixels A B / C D instead.
-const DWORD kRegions[3][3] = {{0xFF0000, 0x00FF00, 0x0000FF},
-                              {0xFFFF00, 0x00FFFF, 0xFF00FF},
-                              {0x800000, 0x008000, 0x000080}};
+const DWORD kRegions[3][3] = {
+    {0xFF0000, 0x00FF00, 0x0000FF}, {0xFFFF00, 0x00FFFF, 0xFF00FF}, {0x800000, 0x008000, 0x000080}};
 const DWORD kMiddle[2][2] = {{0x101010, 0x202020}, {0x303030, 0x404040}};
 
-ImageEntry* NineRegionImage(bool patternedMiddle = false)
-{
+ImageEntry* NineRegionImage(bool patternedMiddle = false) {
     return MakeImage(6, 6, [patternedMiddle](int x, int y) {
         const bool middle = patternedMiddle && x >= 2 && x < 4 && y >= 2 && y < 4;
         return 0xFF000000 | (middle ? kMiddle[y - 2][x - 2] : kRegions[y / 2][x / 2]);
@@ -46,8 +44,7 @@ struct Draw {
 
 }  // namespace
 
-TEST(NineGridBlend, Msimg32FunctionsAreFound)
-{
+TEST(NineGridBlend, Msimg32FunctionsAreFound) {
     EXPECT_NE(nullptr, SystemAlphaBlend());
     EXPECT_NE(nullptr, SystemGradientFill());
 }
@@ -58,13 +55,12 @@ class NineGrid : public ::testing::TestWithParam<std::tuple<BlendPath, bool>> {
 protected:
     NineGrid() : m_path(std::get<0>(GetParam())) {}
 
-    Draw Grid(const RECT& dest, int corner) const
-    {
-        return Draw{dest, dest, RECT{0, 0, 6, 6}, RECT{corner, corner, corner, corner}, std::get<1>(GetParam()),
-                    255, false, false, false};
+    Draw Grid(const RECT& dest, int corner) const {
+        return Draw{
+            dest,  dest, RECT{0, 0, 6, 6}, RECT{corner, corner, corner, corner}, std::get<1>(GetParam()), 255, false,
+            false, false};
     }
-    static void DrawOn(const PaintCanvas& canvas, HBITMAP bitmap, const Draw& d)
-    {
+    static void DrawOn(const PaintCanvas& canvas, HBITMAP bitmap, const Draw& d) {
         DrawImageRaw(canvas.Dc(), bitmap, d.dest, d.paint, d.source, d.corner, d.hasAlpha, d.fade, d.hole, d.xTiled,
                      d.yTiled);
     }
@@ -78,12 +74,11 @@ INSTANTIATE_TEST_SUITE_P(BothPaths, NineGrid,
                                             ::testing::Bool()),
                          [](const ::testing::TestParamInfo<std::tuple<BlendPath, bool>>& info) {
                              return std::string(std::get<0>(info.param) == BlendPath::System ? "Msimg32"
-                                                                                             : "Framework")
-                                    + (std::get<1>(info.param) ? "Blended" : "Copied");
+                                                                                             : "Framework") +
+                                    (std::get<1>(info.param) ? "Blended" : "Copied");
                          });
 
-TEST_P(NineGrid, CornersUnscaledEdgesAndMiddleStretchedOrLeftOut)
-{
+TEST_P(NineGrid, CornersUnscaledEdgesAndMiddleStretchedOrLeftOut) {
     ImageHolder image(NineRegionImage());
     PaintCanvas canvas(40, 34, kBackground);
     DrawOn(canvas, image->bitmap, Grid(RECT{10, 10, 30, 24}, 2));
@@ -106,8 +101,7 @@ TEST_P(NineGrid, CornersUnscaledEdgesAndMiddleStretchedOrLeftOut)
     EXPECT_EQ(kRegions[2][2], canvas.Rgb(29, 23));
 }
 
-TEST_P(NineGrid, CornersWiderThanHalfTheDestinationStillDraw)
-{
+TEST_P(NineGrid, CornersWiderThanHalfTheDestinationStillDraw) {
     ImageHolder image(NineRegionImage());
     PaintCanvas canvas(5, 5, kBackground);
     DrawOn(canvas, image->bitmap, Grid(RECT{0, 0, 3, 3}, 2));
@@ -119,8 +113,7 @@ TEST_P(NineGrid, CornersWiderThanHalfTheDestinationStillDraw)
     EXPECT_EQ(kBackground, canvas.At(3, 3));
 }
 
-TEST_P(NineGrid, TilingOneWayCutsTheLastTileAndStretchesTheOther)
-{
+TEST_P(NineGrid, TilingOneWayCutsTheLastTileAndStretchesTheOther) {
     ImageHolder image(NineRegionImage(true));
     // Middles of 7 x 5 and 5 x 7 from a 2 x 2 tile.
     PaintCanvas across(11, 9, kBackground);
@@ -141,8 +134,7 @@ TEST_P(NineGrid, TilingOneWayCutsTheLastTileAndStretchesTheOther)
     EXPECT_EQ(kRegions[2][1], down.Rgb(4, 9));
 }
 
-TEST_P(NineGrid, TilingBothWaysCopiesCellsUnscaled)
-{
+TEST_P(NineGrid, TilingBothWaysCopiesCellsUnscaled) {
     ImageHolder image(NineRegionImage(true));
     PaintCanvas canvas(11, 9, kBackground);
     Draw draw = Grid(RECT{0, 0, 11, 9}, 2);
@@ -154,8 +146,7 @@ TEST_P(NineGrid, TilingBothWaysCopiesCellsUnscaled)
     }
 }
 
-TEST_P(NineGrid, OnlyWhatMeetsThePaintRectangleIsDrawn)
-{
+TEST_P(NineGrid, OnlyWhatMeetsThePaintRectangleIsDrawn) {
     ImageHolder image(NineRegionImage());
     PaintCanvas canvas(20, 14, kBackground);
     Draw draw = Grid(RECT{0, 0, 20, 14}, 2);
@@ -181,8 +172,7 @@ TEST_P(NineGrid, OnlyWhatMeetsThePaintRectangleIsDrawn)
     EXPECT_EQ(kBackground, canvas.At(8, 8));
 }
 
-TEST_P(NineGrid, SourceRectangleIsCutToTheImage)
-{
+TEST_P(NineGrid, SourceRectangleIsCutToTheImage) {
     ImageHolder image(NineRegionImage());
     PaintCanvas canvas(12, 12, kBackground);
     Draw draw = Grid(RECT{0, 0, 12, 12}, 0);
@@ -204,8 +194,7 @@ TEST_P(NineGrid, SourceRectangleIsCutToTheImage)
     EXPECT_EQ(kRegions[0][0], canvas.Rgb(11, 11));
 }
 
-TEST_P(NineGrid, EmptyPiecesAreSkippedNotLoopedOver)
-{
+TEST_P(NineGrid, EmptyPiecesAreSkippedNotLoopedOver) {
     ImageHolder image(NineRegionImage(true));
     PaintCanvas canvas(16, 16, kBackground);
     const std::vector<DWORD> untouched = canvas.Snapshot();
@@ -232,11 +221,12 @@ TEST_P(NineGrid, EmptyPiecesAreSkippedNotLoopedOver)
     }
 }
 
-TEST_P(NineGrid, PremultipliedPixelsAndFadeBlendOverTheBackground)
-{
+TEST_P(NineGrid, PremultipliedPixelsAndFadeBlendOverTheBackground) {
     // Half-transparent red, a masked-out magenta and opaque blue.
     ImageHolder image(MakeImage(
-        3, 1, [](int x, int) { return x == 0 ? 0x80FF0000u : x == 1 ? 0xFFFF00FFu : 0xFF0000FFu; }, 0xFFFF00FF));
+        3, 1, [](int x, int) { return x == 0   ? 0x80FF0000u
+                                      : x == 1 ? 0xFFFF00FFu
+                                               : 0xFF0000FFu; }, 0xFFFF00FF));
     ASSERT_TRUE(image->hasAlpha);
     PaintCanvas canvas(3, 1, 0x00FFFFFF);
     Draw draw = Grid(RECT{0, 0, 3, 1}, 0);

@@ -17,9 +17,7 @@ namespace {
 
 // 8 x 8, half-transparent border of 2 pixels around an opaque middle.
 ImageEntry* FramedImage(DWORD border, DWORD middle) {
-    return MakeImage(8, 8, [=](int x, int y) {
-        return x < 2 || y < 2 || x >= 6 || y >= 6 ? border : middle;
-    });
+    return MakeImage(8, 8, [=](int x, int y) { return x < 2 || y < 2 || x >= 6 || y >= 6 ? border : middle; });
 }
 
 const RECT kSource = {0, 0, 8, 8};
@@ -41,8 +39,7 @@ TEST(NineGridComposed, LooksLikeThePieceByPieceDrawingWithFadeAndPartialPaint) {
     };
     for (const Case& c : cases) {
         PaintCanvas direct(60, 40, 0xFF404040);
-        DrawImageRaw(direct.Dc(), image->bitmap, c.dest, c.paint, kSource, kCorner, true, c.fade, c.hole, false,
-                     false);
+        DrawImageRaw(direct.Dc(), image->bitmap, c.dest, c.paint, kSource, kCorner, true, c.fade, c.hole, false, false);
         // The first paint composes, the second comes from the composed bitmap.
         PaintCanvas first(60, 40, 0xFF404040);
         PaintCanvas second(60, 40, 0xFF404040);
@@ -71,10 +68,10 @@ TEST(NineGridComposed, OneBitmapPerSizeIsKeptAndFreeingTheImageDropsThem) {
     }
     EXPECT_EQ(ComposedImageCount(bitmap), 2) << "30 x 20 twice, 50 x 20 once";
     // Opaque images and plain copies are drawn directly.
-    DrawImageComposed(canvas.Dc(), bitmap, RECT{0, 0, 8, 8}, RECT{0, 0, 8, 8}, kSource, RECT{}, true, 255, false,
+    DrawImageComposed(canvas.Dc(), bitmap, RECT{0, 0, 8, 8}, RECT{0, 0, 8, 8}, kSource, RECT{}, true, 255, false, false,
+                      false);
+    DrawImageComposed(canvas.Dc(), bitmap, RECT{0, 0, 20, 20}, RECT{0, 0, 20, 20}, kSource, kCorner, false, 255, false,
                       false, false);
-    DrawImageComposed(canvas.Dc(), bitmap, RECT{0, 0, 20, 20}, RECT{0, 0, 20, 20}, kSource, kCorner, false, 255,
-                      false, false, false);
     EXPECT_EQ(ComposedImageCount(bitmap), 2);
     // A later bitmap may get the same handle: nothing composed may outlive the image.
     FreeImageEntry(image, true);

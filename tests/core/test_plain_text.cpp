@@ -12,8 +12,7 @@ namespace {
 
 const DWORD kBackground = 0x00FFFFFF;
 
-SIZE Extent(HDC dc, HFONT font, LPCWSTR text)
-{
+SIZE Extent(HDC dc, HFONT font, LPCWSTR text) {
     HGDIOBJ previous = SelectObject(dc, font);
     SIZE size = {0, 0};
     GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
@@ -23,8 +22,7 @@ SIZE Extent(HDC dc, HFONT font, LPCWSTR text)
 
 }  // namespace
 
-TEST(PlainText, DrawsInTheColourAndFontOfTheHostOverATransparentBackground)
-{
+TEST(PlainText, DrawsInTheColourAndFontOfTheHostOverATransparentBackground) {
     FakeTextHost host;
     host.Define(4, FakeTextHost::kFace, 20, true);
     PaintCanvas canvas(200, 40, kBackground);
@@ -46,8 +44,7 @@ TEST(PlainText, DrawsInTheColourAndFontOfTheHostOverATransparentBackground)
     SelectObject(canvas.Dc(), before);
 }
 
-TEST(PlainText, ExpandsLanguageTokensIgnoresPrefixesAndMeasuresWithCalcRect)
-{
+TEST(PlainText, ExpandsLanguageTokensIgnoresPrefixesAndMeasuresWithCalcRect) {
     FakeTextHost host;
     host.languageStrings[12] = L"Fonts";
     PaintCanvas canvas(200, 40, kBackground);

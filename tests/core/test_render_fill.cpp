@@ -21,8 +21,7 @@ const DWORD kWhite = 0x00FFFFFF;
 class ColorFill : public BlendPathTest {};
 INSTANTIATE_BLEND_PATHS(ColorFill);
 
-TEST_P(ColorFill, OpaqueFillsExactlyTheRectangleTransparentNothing)
-{
+TEST_P(ColorFill, OpaqueFillsExactlyTheRectangleTransparentNothing) {
     PaintCanvas canvas(10, 10, kWhite);
     DrawColor(canvas.Dc(), RECT{2, 3, 7, 8}, 0xFF123456);
     EXPECT_EQ(0x123456u, canvas.Rgb(2, 3));
@@ -34,8 +33,7 @@ TEST_P(ColorFill, OpaqueFillsExactlyTheRectangleTransparentNothing)
     EXPECT_EQ(kWhite, canvas.Rgb(0, 0));
 }
 
-TEST_P(ColorFill, TranslucentColourBlendsAsPremultiplied)
-{
+TEST_P(ColorFill, TranslucentColourBlendsAsPremultiplied) {
     PaintCanvas overWhite(6, 6, kWhite);
     DrawColor(overWhite.Dc(), RECT{1, 1, 5, 5}, 0x80FF0000);
     EXPECT_TRUE(PixelNear(overWhite.Rgb(1, 1), 0xFF7F7F, 2));
@@ -52,8 +50,7 @@ TEST_P(ColorFill, TranslucentColourBlendsAsPremultiplied)
 class Gradient : public BlendPathTest {};
 INSTANTIATE_BLEND_PATHS(Gradient);
 
-TEST_P(Gradient, HorizontalRunsFromLeftToRightMonotonically)
-{
+TEST_P(Gradient, HorizontalRunsFromLeftToRightMonotonically) {
     PaintCanvas canvas(128, 4, kWhite);
     DrawGradient(canvas.Dc(), canvas.Rect(), 0xFF0000FF, 0xFFFF0000, false, 64);
     // 64 bands of 2 pixels: the outermost band is 1/64 of the way off.
@@ -66,8 +63,7 @@ TEST_P(Gradient, HorizontalRunsFromLeftToRightMonotonically)
     EXPECT_EQ(canvas.Rgb(40, 0), canvas.Rgb(40, 3));
 }
 
-TEST_P(Gradient, VerticalRunsFromTopToBottom)
-{
+TEST_P(Gradient, VerticalRunsFromTopToBottom) {
     PaintCanvas canvas(3, 64, kWhite);
     DrawGradient(canvas.Dc(), canvas.Rect(), 0xFF000000, 0xFF00FF00, true, 64);
     EXPECT_TRUE(PixelNear(canvas.Rgb(1, 0), 0x000000, 4));
@@ -77,8 +73,7 @@ TEST_P(Gradient, VerticalRunsFromTopToBottom)
     EXPECT_EQ(canvas.Rgb(0, 20), canvas.Rgb(2, 20));
 }
 
-TEST_P(Gradient, TranslucentGradientUsesTheMeanOpacity)
-{
+TEST_P(Gradient, TranslucentGradientUsesTheMeanOpacity) {
     PaintCanvas canvas(32, 2, kWhite);
     // Alphas 0x40 and 0xC0 average to 0x80: a half-strength black over white.
     DrawGradient(canvas.Dc(), canvas.Rect(), 0x40000000, 0xC0000000, false, 2);
@@ -90,8 +85,7 @@ TEST_P(Gradient, TranslucentGradientUsesTheMeanOpacity)
     EXPECT_EQ(kWhite, none.At(2, 2));
 }
 
-TEST(GradientBands, CountFollowsTheStepsAndEndsAtTheSecondColour)
-{
+TEST(GradientBands, CountFollowsTheStepsAndEndsAtTheSecondColour) {
     ScopedBlendPath framework(BlendPath::Framework);
     const struct {
         int steps;
@@ -114,8 +108,7 @@ TEST(GradientBands, CountFollowsTheStepsAndEndsAtTheSecondColour)
     EXPECT_EQ(0x0000FFu, two.Rgb(5, 0));
 }
 
-TEST(GradientBands, BandsNarrowerThanAPixelAreSkipped)
-{
+TEST(GradientBands, BandsNarrowerThanAPixelAreSkipped) {
     ScopedBlendPath framework(BlendPath::Framework);
     PaintCanvas canvas(3, 6, kWhite);
     // 64 bands over 3 rows: all but three are empty and draw nothing.
@@ -126,8 +119,7 @@ TEST(GradientBands, BandsNarrowerThanAPixelAreSkipped)
     EXPECT_EQ(kWhite, canvas.Rgb(1, 3));
 }
 
-TEST(ColorAdjust, NeutralSettingsChangeNothingAndHueTurnsTheWheel)
-{
+TEST(ColorAdjust, NeutralSettingsChangeNothingAndHueTurnsTheWheel) {
     for (DWORD color : {0xFF000000u, 0xFFFFFFFFu, 0x80123456u, 0xFFC0FFEEu, 0x00808080u})
         EXPECT_EQ(color, AdjustColor(color, 180, 100, 100));
     EXPECT_EQ(0xFF00FF00u, AdjustColor(0xFFFF0000, 300, 100, 100));  // +120 degrees
@@ -137,8 +129,7 @@ TEST(ColorAdjust, NeutralSettingsChangeNothingAndHueTurnsTheWheel)
     EXPECT_EQ(0xFF808080u, AdjustColor(0xFF808080, 250, 100, 100));  // greys have no hue
 }
 
-TEST(ColorAdjust, SaturationAndLightnessScaleUpToFull)
-{
+TEST(ColorAdjust, SaturationAndLightnessScaleUpToFull) {
     EXPECT_EQ(0xFF808080u, AdjustColor(0xFFFF0000, 180, 0, 100));
     EXPECT_EQ(0xFFBF4040u, AdjustColor(0xFFFF0000, 180, 50, 100));
     EXPECT_EQ(0xFFFF0000u, AdjustColor(0xFFFF0000, 180, 200, 100));

@@ -19,23 +19,20 @@ namespace {
 const char kResourceSkin[] = "<Window><Label text=\"from resource\"/></Window>";
 const char kArchiveResourceSkinStart[] = "<Window size=\"300,200\"><Label text=\"from archive resource\"/>";
 
-std::string Text(const ResourceBytes& bytes)
-{
+std::string Text(const ResourceBytes& bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-Bytes SkinArchive()
-{
+Bytes SkinArchive() {
     ZipItem skin{"Skin/Main.xml", "<Window caption=\"0,0,0,32\"/>", true, 0, ""};
     ZipItem image{"img/Logo.png", "\x89PNG-data", false, 0, ""};
     ZipItem empty{"empty.xml", "", false, 0, ""};
     return BuildZip({skin, image, empty});
 }
 
-} // namespace
+}  // namespace
 
-TEST(ResourceLoader, NumbersAreResourceNumbersOnlyFrom1To65535)
-{
+TEST(ResourceLoader, NumbersAreResourceNumbersOnlyFrom1To65535) {
     EXPECT_EQ(MAKEINTRESOURCEW(106), ResourceNameFromNumber(106));
     EXPECT_EQ(MAKEINTRESOURCEW(65535), ResourceNameFromNumber(65535));
     EXPECT_EQ(nullptr, ResourceNameFromNumber(0));
@@ -52,12 +49,12 @@ TEST(ResourceLoader, NumbersAreResourceNumbersOnlyFrom1To65535)
     EXPECT_EQ(nullptr, ResourceNameFromText(nullptr));
 }
 
-TEST(ResourceLoader, ProgramResourcesByNumberAndNameIgnoringTypeCase)
-{
+TEST(ResourceLoader, ProgramResourcesByNumberAndNameIgnoringTypeCase) {
     HMODULE program = GetModuleHandleW(nullptr);
     EXPECT_EQ(kResourceSkin, Text(ReadResource(program, MAKEINTRESOURCEW(9101), L"XML")));
     EXPECT_EQ(kResourceSkin, Text(ReadResource(program, ResourceNameFromText(L"9101"), L"xml")));
-    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\nresource-image"), Text(ReadResource(program, MAKEINTRESOURCEW(9102), L"png")));
+    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\nresource-image"),
+              Text(ReadResource(program, MAKEINTRESOURCEW(9102), L"png")));
     EXPECT_EQ("named-image", Text(ReadResource(program, L"SkinLogo", L"PNG")));
 
     ResourceView view;
@@ -72,8 +69,7 @@ TEST(ResourceLoader, ProgramResourcesByNumberAndNameIgnoringTypeCase)
     EXPECT_TRUE(ReadResource(program, nullptr, L"XML").empty());
 }
 
-TEST(ResourceLoader, NamedFilesComeFromTheResourceFolder)
-{
+TEST(ResourceLoader, NamedFilesComeFromTheResourceFolder) {
     TempFolder folder;
     folder.Write(L"main.xml", "<Window/>");
     folder.Write(L"empty.xml", "");
@@ -94,8 +90,7 @@ TEST(ResourceLoader, NamedFilesComeFromTheResourceFolder)
     EXPECT_TRUE(ReadPlainPath(folder.Path().c_str()).empty());
 }
 
-TEST(ResourceLoader, NamedFilesComeFromAnArchiveOnDisk)
-{
+TEST(ResourceLoader, NamedFilesComeFromAnArchiveOnDisk) {
     TempFolder folder;
     Bytes zip = SkinArchive();
     folder.Write(L"skin.zip", zip.data(), zip.size());
@@ -115,8 +110,7 @@ TEST(ResourceLoader, NamedFilesComeFromAnArchiveOnDisk)
     EXPECT_TRUE(ReadNamedFile(L"Skin/Main.xml").empty());
 }
 
-TEST(ResourceLoader, DamagedArchiveItemGivesNothing)
-{
+TEST(ResourceLoader, DamagedArchiveItemGivesNothing) {
     ZipLayout layout;
     Bytes zip = BuildZip({ZipItem{"a.xml", "<Window/>", false, 0, ""}}, "", &layout);
     zip[layout.localHeaders[0] + Local::kHeaderSize + 5 + 1] ^= 1;
@@ -125,8 +119,7 @@ TEST(ResourceLoader, DamagedArchiveItemGivesNothing)
     EXPECT_TRUE(ReadNamedFile(L"a.xml").empty());
 }
 
-TEST(ResourceLoader, ArchiveResourceBecomesTheMemoryArchive)
-{
+TEST(ResourceLoader, ArchiveResourceBecomesTheMemoryArchive) {
     LocationReset reset;
     EXPECT_FALSE(UseArchiveResource(MAKEINTRESOURCEW(9999)));
     EXPECT_TRUE(CResourceLocation::GetResourceZip().IsEmpty());

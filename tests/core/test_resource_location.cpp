@@ -14,23 +14,20 @@ using namespace ziptest;
 
 namespace {
 
-Bytes SkinArchive()
-{
+Bytes SkinArchive() {
     ZipItem skin{"main.xml", "<Window/>", true, 0, ""};
     return BuildZip({skin});
 }
 
-bool AccessFinds(const wchar_t* name)
-{
+bool AccessFinds(const wchar_t* name) {
     CResourceZipAccess access;
     ArchiveEntry entry;
     return access.Get() != nullptr && FindArchiveItem(access.Get(), name, &entry) == ArchiveOk;
 }
 
-} // namespace
+}  // namespace
 
-TEST(ResourceLocation, ResourcePathGetsOneTrailingSeparator)
-{
+TEST(ResourceLocation, ResourcePathGetsOneTrailingSeparator) {
     LocationReset reset;
     CResourceLocation::SetResourcePath(L"C:\\skins");
     EXPECT_STREQ(L"C:\\skins\\", CResourceLocation::GetResourcePath());
@@ -44,8 +41,7 @@ TEST(ResourceLocation, ResourcePathGetsOneTrailingSeparator)
     EXPECT_STREQ(L"", CResourceLocation::GetResourcePath());
 }
 
-TEST(ResourceLocation, InstancePathIsTheModuleFolder)
-{
+TEST(ResourceLocation, InstancePathIsTheModuleFolder) {
     LocationReset reset;
     CResourceLocation::SetInstance(nullptr);
     EXPECT_TRUE(CResourceLocation::GetInstancePath().IsEmpty());
@@ -60,8 +56,7 @@ TEST(ResourceLocation, InstancePathIsTheModuleFolder)
     EXPECT_STREQ(expected.c_str(), CResourceLocation::GetInstancePath());
 }
 
-TEST(ResourceLocation, CachedFileArchiveStaysOpenUntilReplaced)
-{
+TEST(ResourceLocation, CachedFileArchiveStaysOpenUntilReplaced) {
     TempFolder folder;
     Bytes zip = SkinArchive();
     folder.Write(L"skin.zip", zip.data(), zip.size());
@@ -96,8 +91,7 @@ TEST(ResourceLocation, CachedFileArchiveStaysOpenUntilReplaced)
     EXPECT_EQ(nullptr, CResourceLocation::GetResourceZipHandle());
 }
 
-TEST(ResourceLocation, MemoryArchiveIsSetOnce)
-{
+TEST(ResourceLocation, MemoryArchiveIsSetOnce) {
     Bytes first = SkinArchive();
     Bytes second = BuildZip({ZipItem{"other.xml", "<Other/>", false, 0, ""}});
     LocationReset reset;
@@ -113,8 +107,7 @@ TEST(ResourceLocation, MemoryArchiveIsSetOnce)
     EXPECT_FALSE(AccessFinds(L"other.xml"));
 }
 
-TEST(ResourceLocation, UncachedMemoryArchiveIsOpenedFromTheBlock)
-{
+TEST(ResourceLocation, UncachedMemoryArchiveIsOpenedFromTheBlock) {
     TempFolder folder;
     Bytes zip = SkinArchive();
     LocationReset reset;

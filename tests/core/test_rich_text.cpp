@@ -11,8 +11,7 @@ const RECT kBox = {10, 5, 230, 115};
 
 }  // namespace
 
-TEST_F(RichTextTest, PlainTextIsDrawnAtTheTopLeftInItsColourAndMeasuredWithoutDrawing)
-{
+TEST_F(RichTextTest, PlainTextIsDrawnAtTheTopLeftInItsColourAndMeasuredWithoutDrawing) {
     FontEntry* font = Font();
     EXPECT_EQ(0, Draw(L"Hello", kBox, 0, 0xFF0000FF));
     Expect(font, kBox.left, BottomAligned(font, kBox.top, Height(font)), L"Hello", 0xFF0000FF);
@@ -30,8 +29,7 @@ TEST_F(RichTextTest, PlainTextIsDrawnAtTheTopLeftInItsColourAndMeasuredWithoutDr
     DeleteObject(clip);
 }
 
-TEST_F(RichTextTest, BoldAddsAVariantOnceUnderAFreshIdAndSwitchesBack)
-{
+TEST_F(RichTextTest, BoldAddsAVariantOnceUnderAFreshIdAndSwitchesBack) {
     FontEntry* font = Font();
     Draw(L"<b>Bold</b> plain", kBox);
     ASSERT_EQ(1u, host.addedIds.size());
@@ -52,8 +50,7 @@ TEST_F(RichTextTest, BoldAddsAVariantOnceUnderAFreshIdAndSwitchesBack)
     EXPECT_EQ(1u, host.addedIds.size());
 }
 
-TEST_F(RichTextTest, AStyleTheFontAlreadyHasStillPairsWithItsClosingTag)
-{
+TEST_F(RichTextTest, AStyleTheFontAlreadyHasStillPairsWithItsClosingTag) {
     Measure(L"<b>x</b>", kBox);
     FontEntry* bold = Added();
     const RECT measured = Measure(L"<b><b>x</b>y</b>z", kBox);
@@ -61,8 +58,7 @@ TEST_F(RichTextTest, AStyleTheFontAlreadyHasStillPairsWithItsClosingTag)
     EXPECT_EQ(1u, host.addedIds.size());
 }
 
-TEST_F(RichTextTest, VariantsCombineUnderlineItalicAndFontsByIdOrName)
-{
+TEST_F(RichTextTest, VariantsCombineUnderlineItalicAndFontsByIdOrName) {
     Measure(L"<u><i>x</i></u>", kBox);
     ASSERT_EQ(2u, host.addedIds.size());
     EXPECT_TRUE(Added()->underline);
@@ -85,8 +81,7 @@ TEST_F(RichTextTest, VariantsCombineUnderlineItalicAndFontsByIdOrName)
     EXPECT_EQ(added, host.addedIds.size());
 }
 
-TEST_F(RichTextTest, VariantIdsSkipIdsTheWindowAlreadyUses)
-{
+TEST_F(RichTextTest, VariantIdsSkipIdsTheWindowAlreadyUses) {
     const int next = RichText::NextVariantFontId();
     host.Define(next + 1, FakeTextHost::kFace, 9);
     Measure(L"<b>x</b>", kBox);
@@ -95,15 +90,13 @@ TEST_F(RichTextTest, VariantIdsSkipIdsTheWindowAlreadyUses)
     EXPECT_EQ(9, Font(next + 1)->size);
 }
 
-TEST_F(RichTextTest, AFontThatCannotBeMadeLeavesTheCurrentOne)
-{
+TEST_F(RichTextTest, AFontThatCannotBeMadeLeavesTheCurrentOne) {
     host.failAddFont = true;
     const RECT measured = Measure(L"<b>x</b>y<u>z</u>", kBox);
     EXPECT_EQ(kBox.left + Width(Font(), L"xyz"), measured.right);
 }
 
-TEST_F(RichTextTest, ClosingAnItalicRunLeavesHalfTheSpaceOverhang)
-{
+TEST_F(RichTextTest, ClosingAnItalicRunLeavesHalfTheSpaceOverhang) {
     Measure(L"<i>x</i>", kBox);
     FontEntry* italic = Added();
     HGDIOBJ previous = SelectObject(expected.Dc(), italic->font);
@@ -114,8 +107,7 @@ TEST_F(RichTextTest, ClosingAnItalicRunLeavesHalfTheSpaceOverhang)
     EXPECT_EQ(kBox.left + Width(italic, L"ab") + space.abcC / 2 + Width(Font(), L"c"), measured.right);
 }
 
-TEST_F(RichTextTest, ColoursNestAndAnAlphaByteDoesNotTurnThemWhite)
-{
+TEST_F(RichTextTest, ColoursNestAndAnAlphaByteDoesNotTurnThemWhite) {
     FontEntry* font = Font();
     const int y = BottomAligned(font, kBox.top, Height(font));
     Draw(L"<c #FF0000>r<c 00FF00>g</c>r</c>k<c #FFFF0000>R</c>", kBox);
@@ -127,8 +119,7 @@ TEST_F(RichTextTest, ColoursNestAndAnAlphaByteDoesNotTurnThemWhite)
     EXPECT_TRUE(SameAsExpected());
 }
 
-TEST_F(RichTextTest, SelectionPaintsTheSelectedColourBehindItsText)
-{
+TEST_F(RichTextTest, SelectionPaintsTheSelectedColourBehindItsText) {
     FontEntry* font = Font();
     Draw(L"<s>ab</s>cd", kBox);
     const DWORD selected = host.selectedColor & 0xFFFFFF;
@@ -139,8 +130,7 @@ TEST_F(RichTextTest, SelectionPaintsTheSelectedColourBehindItsText)
     EXPECT_EQ(kBackground, canvas.Rgb(split + Width(font, L"cd") - 1, kBox.top));
 }
 
-TEST_F(RichTextTest, EscapesRawTextUnknownTagsAndStrayClosingTags)
-{
+TEST_F(RichTextTest, EscapesRawTextUnknownTagsAndStrayClosingTags) {
     FontEntry* font = Font();
     const struct {
         LPCWSTR markup;
@@ -165,22 +155,19 @@ TEST_F(RichTextTest, EscapesRawTextUnknownTagsAndStrayClosingTags)
     EXPECT_TRUE(SameAsExpected());
 }
 
-TEST_F(RichTextTest, LanguageTokensAreExpandedFirst)
-{
+TEST_F(RichTextTest, LanguageTokensAreExpandedFirst) {
     host.languageStrings[3] = L"World";
     EXPECT_EQ(kBox.left + Width(Font(), L"Hi World"), Measure(L"Hi %{3}", kBox).right);
 }
 
-TEST_F(RichTextTest, NoTextOrAnEmptyRectangleDrawsNothingAndReportsNoLinks)
-{
+TEST_F(RichTextTest, NoTextOrAnEmptyRectangleDrawsNothingAndReportsNoLinks) {
     RECT empty = {10, 10, 10, 50};
     EXPECT_EQ(0, Draw(nullptr, kBox));
     EXPECT_EQ(0, Draw(L"<a x>link</a>", empty));
     EXPECT_EQ(0, Ink().right);
 }
 
-TEST_F(RichTextTest, DrawingKeepsToItsRectangleAndPutsClipAndFontBack)
-{
+TEST_F(RichTextTest, DrawingKeepsToItsRectangleAndPutsClipAndFontBack) {
     HGDIOBJ font = SelectObject(canvas.Dc(), GetStockObject(ANSI_VAR_FONT));
     const RECT narrow = {20, 20, 40, 60};
     Draw(L"a long line of text that does not fit<n>and a second", narrow, DT_SINGLELINE);

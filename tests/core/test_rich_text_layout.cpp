@@ -12,8 +12,7 @@ const RECT kBox = {10, 5, 230, 115};
 
 }  // namespace
 
-TEST_F(RichTextTest, LinkPieceCoversItsTextOverTheWholeLineInTheLinkColour)
-{
+TEST_F(RichTextTest, LinkPieceCoversItsTextOverTheWholeLineInTheLinkColour) {
     FontEntry* font = Font();
     ASSERT_EQ(1, Draw(L"go <a home>home</a> now", kBox));
     FontEntry* underlined = Added();
@@ -25,8 +24,7 @@ TEST_F(RichTextTest, LinkPieceCoversItsTextOverTheWholeLineInTheLinkColour)
     EXPECT_GT(CountRgb(host.linkColor & 0xFFFFFF), 0);
 }
 
-TEST_F(RichTextTest, LinkBrokenOverTwoLinesGivesTwoPiecesWithTheSameName)
-{
+TEST_F(RichTextTest, LinkBrokenOverTwoLinesGivesTwoPiecesWithTheSameName) {
     Measure(L"<u>x</u>", kBox);
     FontEntry* underlined = Added();
     const RECT box = {10, 5, 10 + Width(underlined, L"alpha b"), 115};
@@ -40,8 +38,7 @@ TEST_F(RichTextTest, LinkBrokenOverTwoLinesGivesTwoPiecesWithTheSameName)
     EXPECT_EQ(L"far", std::wstring(names[1]));
 }
 
-TEST_F(RichTextTest, TheLinkUnderTheMouseAtTheLastPaintTakesTheHoverColour)
-{
+TEST_F(RichTextTest, TheLinkUnderTheMouseAtTheLastPaintTakesTheHoverColour) {
     const DWORD normal = host.linkColor & 0xFFFFFF;
     const DWORD hover = host.linkHoverColor & 0xFFFFFF;
     ASSERT_EQ(2, Draw(L"<a one>one</a> <a two>two</a>", kBox));
@@ -62,22 +59,20 @@ TEST_F(RichTextTest, TheLinkUnderTheMouseAtTheLastPaintTakesTheHoverColour)
     EXPECT_EQ(0, CountRgb(hover));
 }
 
-TEST_F(RichTextTest, LinksBeyondTheCapacityAreCountedOut)
-{
+TEST_F(RichTextTest, LinksBeyondTheCapacityAreCountedOut) {
     RECT rects[2] = {};
     CUIString linkNames[2] = {L"", L"untouched"};
     int count = 1;
     RECT box = kBox;
-    Render::DrawRichText(canvas.Dc(), host, box, L"<a a>a</a><a b>b</a><a c>c</a>", kBlack, rects, linkNames, count,
-                         -1, 0);
+    Render::DrawRichText(canvas.Dc(), host, box, L"<a a>a</a><a b>b</a><a c>c</a>", kBlack, rects, linkNames, count, -1,
+                         0);
     EXPECT_EQ(1, count);
     EXPECT_EQ(L"a", std::wstring(linkNames[0]));
     EXPECT_EQ(L"untouched", std::wstring(linkNames[1]));
     EXPECT_EQ(0, rects[1].right);
 }
 
-TEST_F(RichTextTest, LineBreaksParagraphSpacingAndSingleLine)
-{
+TEST_F(RichTextTest, LineBreaksParagraphSpacingAndSingleLine) {
     FontEntry* font = Font();
     const int line = Height(font);
     EXPECT_EQ(kBox.top + 2 * line, Measure(L"a<n>b", kBox).bottom);
@@ -94,8 +89,7 @@ TEST_F(RichTextTest, LineBreaksParagraphSpacingAndSingleLine)
     EXPECT_EQ(1, Draw(L"a<n><a x>b</a>", kBox));
 }
 
-TEST_F(RichTextTest, PenAndLineHeightTags)
-{
+TEST_F(RichTextTest, PenAndLineHeightTags) {
     FontEntry* font = Font();
     const RECT moved = Measure(L"<x 20>a", kBox);
     EXPECT_EQ(kBox.left + 20 + Width(font, L"a"), moved.right);
@@ -107,8 +101,7 @@ TEST_F(RichTextTest, PenAndLineHeightTags)
     EXPECT_TRUE(SameAsExpected());
 }
 
-TEST_F(RichTextTest, ImageCellIsDrawnBottomAlignedAndRaisesTheLine)
-{
+TEST_F(RichTextTest, ImageCellIsDrawnBottomAlignedAndRaisesTheLine) {
     ImageHolder image(MakeImage(8, 30, [](int x, int) { return x < 4 ? 0xFFFF0000 : 0xFF00FF00; }));
     host.images[L"pic"] = image.Get();
     FontEntry* font = Font();
@@ -135,8 +128,7 @@ TEST_F(RichTextTest, ImageCellIsDrawnBottomAlignedAndRaisesTheLine)
     EXPECT_TRUE(SameAsExpected());
 }
 
-TEST_F(RichTextTest, AnImageThatDoesNotFitGoesToTheNextLineAndAMissingOneIsSkipped)
-{
+TEST_F(RichTextTest, AnImageThatDoesNotFitGoesToTheNextLineAndAMissingOneIsSkipped) {
     ImageHolder image(MakeImage(20, 10, [](int, int) { return 0xFF00FF00; }));
     host.images[L"wide"] = image.Get();
     FontEntry* font = Font();
@@ -147,8 +139,7 @@ TEST_F(RichTextTest, AnImageThatDoesNotFitGoesToTheNextLineAndAMissingOneIsSkipp
     EXPECT_EQ(kBox.left + Width(font, L"ab"), Measure(L"a<i missing 3 1>b", kBox).right);
 }
 
-TEST_F(RichTextTest, SingleLineTextIsPlacedByCentreRightVerticalCentreAndBottom)
-{
+TEST_F(RichTextTest, SingleLineTextIsPlacedByCentreRightVerticalCentreAndBottom) {
     FontEntry* font = Font();
     const RECT box = {20, 10, 220, 110};
     const int width = Width(font, L"Middle");
@@ -176,8 +167,7 @@ TEST_F(RichTextTest, SingleLineTextIsPlacedByCentreRightVerticalCentreAndBottom)
     }
 }
 
-TEST_F(RichTextTest, CentredLinesAreCentredOneByOneAndTheirLinksWithThem)
-{
+TEST_F(RichTextTest, CentredLinesAreCentredOneByOneAndTheirLinksWithThem) {
     FontEntry* font = Font();
     ASSERT_EQ(1, Draw(L"ab<n><a go>abcdef</a>", kBox, DT_CENTER));
     FontEntry* underlined = Added();
@@ -191,8 +181,7 @@ TEST_F(RichTextTest, CentredLinesAreCentredOneByOneAndTheirLinksWithThem)
     EXPECT_EQ(linkLeft + Width(underlined, L"abcdef"), links[0].right);
 }
 
-TEST_F(RichTextTest, WordBreakWrapsAfterSpacesAndMovesWholeWords)
-{
+TEST_F(RichTextTest, WordBreakWrapsAfterSpacesAndMovesWholeWords) {
     FontEntry* font = Font();
     const int line = Height(font);
     const RECT box = {10, 5, 10 + Width(font, L"aaa bbb c"), 115};
@@ -226,8 +215,7 @@ TEST_F(RichTextTest, WordBreakWrapsAfterSpacesAndMovesWholeWords)
     EXPECT_EQ(10 + Width(font, L"aaa bbb c"), cut.right);
 }
 
-TEST_F(RichTextTest, EndEllipsisShortensTheLineAndAddsThreeDots)
-{
+TEST_F(RichTextTest, EndEllipsisShortensTheLineAndAddsThreeDots) {
     FontEntry* font = Font();
     LPCWSTR text = L"abcdefghijklmnop";
     const RECT box = {10, 5, 10 + Width(font, L"abcdefg") + 2, 40};

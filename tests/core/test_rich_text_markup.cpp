@@ -9,20 +9,17 @@ using namespace SkinUI::RichText;
 
 namespace {
 
-MarkupToken Read(LPCWSTR text, int pos = 0)
-{
+MarkupToken Read(LPCWSTR text, int pos = 0) {
     return ReadMarkup(text, static_cast<int>(std::wcslen(text)), pos);
 }
 
-std::wstring Arguments(LPCWSTR text, const MarkupToken& token)
-{
+std::wstring Arguments(LPCWSTR text, const MarkupToken& token) {
     return std::wstring(text + token.argsStart, text + token.argsEnd);
 }
 
 }  // namespace
 
-TEST(RichTextMarkup, OpeningTagsInEitherBracketWithOrWithoutArguments)
-{
+TEST(RichTextMarkup, OpeningTagsInEitherBracketWithOrWithoutArguments) {
     const MarkupToken bold = Read(L"<b>x");
     EXPECT_EQ(TokenKind::OpenTag, bold.kind);
     EXPECT_EQ(L'b', bold.letter);
@@ -43,8 +40,7 @@ TEST(RichTextMarkup, OpeningTagsInEitherBracketWithOrWithoutArguments)
     EXPECT_EQ(10, link.end);
 }
 
-TEST(RichTextMarkup, ClosingTagsAndEscapes)
-{
+TEST(RichTextMarkup, ClosingTagsAndEscapes) {
     const MarkupToken close = Read(L"{/u}");
     EXPECT_EQ(TokenKind::CloseTag, close.kind);
     EXPECT_EQ(L'u', close.letter);
@@ -62,8 +58,7 @@ TEST(RichTextMarkup, ClosingTagsAndEscapes)
     }
 }
 
-TEST(RichTextMarkup, BracketsThatStartNothingAreText)
-{
+TEST(RichTextMarkup, BracketsThatStartNothingAreText) {
     for (LPCWSTR text : {L"<", L"{", L"< b>", L"<B>", L"<bx>", L"<1>", L"</b", L"</bb>", L"<>", L"{/}"}) {
         const MarkupToken token = Read(text);
         EXPECT_EQ(TokenKind::Text, token.kind) << text;
@@ -71,8 +66,7 @@ TEST(RichTextMarkup, BracketsThatStartNothingAreText)
     }
 }
 
-TEST(RichTextMarkup, TagWithoutClosingBracketTakesTheRestOfTheText)
-{
+TEST(RichTextMarkup, TagWithoutClosingBracketTakesTheRestOfTheText) {
     LPCWSTR text = L"<f Arial 12";
     const MarkupToken token = Read(text);
     EXPECT_EQ(TokenKind::OpenTag, token.kind);
@@ -88,8 +82,7 @@ TEST(RichTextMarkup, TagWithoutClosingBracketTakesTheRestOfTheText)
     EXPECT_EQ(TokenKind::Text, ReadMarkup(L"<{>", 2, 0).kind);
 }
 
-TEST(RichTextMarkup, FontByIdOrByFaceSizeAndStyleWords)
-{
+TEST(RichTextMarkup, FontByIdOrByFaceSizeAndStyleWords) {
     const FontArguments byId = ParseFontArguments(L"3");
     EXPECT_TRUE(byId.byId);
     EXPECT_EQ(3, byId.id);
@@ -115,8 +108,7 @@ TEST(RichTextMarkup, FontByIdOrByFaceSizeAndStyleWords)
     EXPECT_EQ(1000, ParseFontArguments(L"Arial 99999").size);
 }
 
-TEST(RichTextMarkup, ImageByNameWithCellCountAndIndex)
-{
+TEST(RichTextMarkup, ImageByNameWithCellCountAndIndex) {
     const ImageArguments bare = ParseImageArguments(L"star.png");
     EXPECT_EQ(L"star.png", std::wstring(bare.name));
     EXPECT_EQ(nullptr, bare.LoadType());
@@ -133,8 +125,7 @@ TEST(RichTextMarkup, ImageByNameWithCellCountAndIndex)
     EXPECT_EQ(1, ParseImageArguments(L"icons.png 0 0").count);
 }
 
-TEST(RichTextMarkup, ImageByAttributeItems)
-{
+TEST(RichTextMarkup, ImageByAttributeItems) {
     const ImageArguments resource = ParseImageArguments(L"res='118' restype='PNG' 3 1");
     EXPECT_EQ(L"118", std::wstring(resource.name));
     ASSERT_NE(nullptr, resource.LoadType());

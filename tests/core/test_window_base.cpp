@@ -28,9 +28,7 @@ public:
         : m_skin(skin), m_resourceType(resourceType), m_finalMessage(finalMessage) {}
 
     // Hidden: mapping a window takes Wine seconds without a window manager.
-    HWND CreateOnScreen(HWND owner = nullptr) {
-        return Create(owner, L"test", WS_POPUP, 0, 100, 100, 400, 300);
-    }
+    HWND CreateOnScreen(HWND owner = nullptr) { return Create(owner, L"test", WS_POPUP, 0, 100, 100, 400, 300); }
 
     CControlUI* CreateControl(LPCWSTR className) override {
         return wcscmp(className, L"ButtonLike") == 0 ? new ButtonLikeUI : nullptr;
@@ -198,8 +196,8 @@ TEST(WindowBaseProcess, AMissingSkinShowsTheMessageBoxAndExitsWithOne) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &process));
+    ASSERT_TRUE(
+        ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
     std::wstring message;
     for (int i = 0; i < 300 && ::WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT; ++i) {
         HWND box = ::FindWindowW(L"#32770", L"SkinUI");

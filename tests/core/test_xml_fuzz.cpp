@@ -23,8 +23,9 @@ constexpr size_t kLargestDocument = 64 * 1024;
 
 const std::set<std::wstring>& KnownMessages() {
     static const std::set<std::wstring> messages = {
-        L"Expected start tag",         L"Error parsing element name",     L"Expected start-tag closing",
-        L"Expected end-tag start",     L"Unmatched closing tag",          L"Error while parsing attributes",
+        L"Expected start tag",         L"Error parsing element name",
+        L"Expected start-tag closing", L"Expected end-tag start",
+        L"Unmatched closing tag",      L"Error while parsing attributes",
         L"Expected attribute value",   L"Error while parsing attribute string",
         L"Elements nested too deeply",
     };
@@ -69,9 +70,9 @@ public:
 
 private:
     void MutateOnce(std::string& text) {
-        static const char* const tokens[] = {"<",   ">",  "/>", "</", "\"",   "=",      "&amp;", "&",
-                                             "<!--", "-->", "<?", "?>", " ",    "\t\n", "<a>",   "</a>",
-                                             "\xE5\xAD\x97", "\xC2", "\x80", "\0"};
+        static const char* const tokens[] = {"<",   ">",    "/>",           "</",   "\"",   "=", "&amp;",
+                                             "&",   "<!--", "-->",          "<?",   "?>",   " ", "\t\n",
+                                             "<a>", "</a>", "\xE5\xAD\x97", "\xC2", "\x80", "\0"};
         const size_t size = text.size();
         switch (Below(6)) {
         case 0:  // flip a byte
@@ -183,8 +184,7 @@ TEST(XmlFuzz, MutatedSkinsLoadSoundlyOrFailWithAKnownMessage) {
         const std::string mutated = mutator.Mutate(seed);
         // Flush against a guard page, so that reading past the caller's bytes faults.
         const unsigned char* bytes = input.Place(mutated.data(), mutated.size());
-        const SkinUI::XmlEncoding encoding =
-            round % 16 == 0 ? SkinUI::XmlEncodingUtf16 : SkinUI::XmlEncodingUtf8;
+        const SkinUI::XmlEncoding encoding = round % 16 == 0 ? SkinUI::XmlEncodingUtf16 : SkinUI::XmlEncodingUtf8;
         // Mostly a fresh object; sometimes one that held an earlier document.
         CXmlDocument fresh;
         CXmlDocument& document = round % 3 == 0 ? reused : fresh;
@@ -192,8 +192,7 @@ TEST(XmlFuzz, MutatedSkinsLoadSoundlyOrFailWithAKnownMessage) {
             ++loaded;
             ExpectSoundDocument(document, mutated);
         } else {
-            ASSERT_EQ(1u, KnownMessages().count(document.GetLastErrorMessage()))
-                << testing::PrintToString(mutated);
+            ASSERT_EQ(1u, KnownMessages().count(document.GetLastErrorMessage())) << testing::PrintToString(mutated);
             ASSERT_FALSE(document.IsValid());
             ASSERT_FALSE(document.GetRoot().IsValid());
         }

@@ -44,10 +44,11 @@ TEST(XmlParse, SkinBuildsTheElementTree) {
     const CXmlNode closeButton = titleBar.GetChild().GetSibling().GetSibling().GetSibling();
     EXPECT_STREQ(Widen(u8"关闭 & 退出").c_str(), closeButton.GetAttributeValue(3));
     EXPECT_FALSE(closeButton.GetSibling().IsValid());
-    EXPECT_EQ(L"ListHeader{height=24;bkimage=res='113' restype='PNG';}(ListHeaderItem{text=\u6587\u4ef6\u540d;"
-              L"width=180;sepwidth=1;}ListHeaderItem{text=\u8def\u5f84;width=360;sepwidth=1;}ListHeaderItem{"
-              L"text=\u72b6\u6001;width=80;sepwidth=1;}ListHeaderItem{text=\u5220\u9664;width=60;})",
-              Describe(titleBar.GetSibling().GetChild()));
+    EXPECT_EQ(
+        L"ListHeader{height=24;bkimage=res='113' restype='PNG';}(ListHeaderItem{text=\u6587\u4ef6\u540d;"
+        L"width=180;sepwidth=1;}ListHeaderItem{text=\u8def\u5f84;width=360;sepwidth=1;}ListHeaderItem{"
+        L"text=\u72b6\u6001;width=80;sepwidth=1;}ListHeaderItem{text=\u5220\u9664;width=60;})",
+        Describe(titleBar.GetSibling().GetChild()));
 }
 
 TEST(XmlParse, EmptyElementsWithAndWithoutSpaceBeforeTheSlash) {
@@ -133,8 +134,9 @@ TEST(XmlParse, OnlyTheFirst64AttributesAreVisible) {
 
 TEST(XmlParse, CommentsAndDeclarationsAreSkippedBetweenElements) {
     CXmlDocument document;
-    ASSERT_TRUE(document.Load(L"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!-- head -->\n"
-                              L"<a><!-- a <b/> comment --><b/><?pi x?><c>text<!-- after text --></c></a><!-- tail"));
+    ASSERT_TRUE(
+        document.Load(L"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!-- head -->\n"
+                      L"<a><!-- a <b/> comment --><b/><?pi x?><c>text<!-- after text --></c></a><!-- tail"));
     EXPECT_EQ(L"a{}(b{}c{})", Describe(document.GetRoot()));
     EXPECT_EQ(L"text", TextOf(document, 3));
 }
@@ -207,7 +209,7 @@ TEST(XmlParse, ReloadingGivesTheSameTableAsAFreshDocument) {
 
     ASSERT_EQ(fresh.GetElementCount(), reused.GetElementCount());
     ASSERT_EQ(fresh.GetTextLength(), reused.GetTextLength());
-    EXPECT_EQ(0, memcmp(fresh.GetElement(0), reused.GetElement(0),
-                        fresh.GetElementCount() * sizeof(SkinUI::XmlElement)));
+    EXPECT_EQ(0,
+              memcmp(fresh.GetElement(0), reused.GetElement(0), fresh.GetElementCount() * sizeof(SkinUI::XmlElement)));
     EXPECT_EQ(0, wmemcmp(fresh.GetText(), reused.GetText(), fresh.GetTextLength()));
 }

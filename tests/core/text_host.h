@@ -15,12 +15,8 @@ class FakeTextHost : public SkinUI::IRichTextHost {
 public:
     static constexpr const wchar_t* kFace = L"Arial";
 
-    FakeTextHost() : m_measureDc(CreateCompatibleDC(nullptr))
-    {
-        Fill(m_default, kFace, 12, false, false, false);
-    }
-    ~FakeTextHost()
-    {
+    FakeTextHost() : m_measureDc(CreateCompatibleDC(nullptr)) { Fill(m_default, kFace, 12, false, false, false); }
+    ~FakeTextHost() {
         for (auto& font : m_fonts) {
             DeleteObject(font.second->font);
             delete font.second;
@@ -32,27 +28,23 @@ public:
     FakeTextHost& operator=(const FakeTextHost&) = delete;
 
     // A font for the table without counting as a call of AddFont.
-    HFONT Define(int id, LPCWSTR face, int size, bool bold = false, bool underline = false, bool italic = false)
-    {
+    HFONT Define(int id, LPCWSTR face, int size, bool bold = false, bool underline = false, bool italic = false) {
         return Store(id, face, size, bold, underline, italic);
     }
     SkinUI::FontEntry* Default() { return &m_default; }
 
-    SkinUI::FontEntry* GetFontInfo(int id) override
-    {
+    SkinUI::FontEntry* GetFontInfo(int id) override {
         auto found = m_fonts.find(id);
         return Measured(id >= 0 && found != m_fonts.end() ? found->second : &m_default);
     }
-    SkinUI::FontEntry* GetFontInfo(HFONT font) override
-    {
+    SkinUI::FontEntry* GetFontInfo(HFONT font) override {
         for (auto& entry : m_fonts) {
             if (entry.second->font == font)
                 return Measured(entry.second);
         }
         return Measured(&m_default);
     }
-    HFONT FindFont(LPCWSTR face, int size, bool bold, bool underline, bool italic) override
-    {
+    HFONT FindFont(LPCWSTR face, int size, bool bold, bool underline, bool italic) override {
         for (auto& entry : m_fonts) {
             const SkinUI::FontEntry& font = *entry.second;
             if (font.faceName == face && font.size == size && font.bold == bold && font.underline == underline &&
@@ -61,8 +53,7 @@ public:
         }
         return nullptr;
     }
-    HFONT AddFont(int id, LPCWSTR face, int size, bool bold, bool underline, bool italic, bool shared) override
-    {
+    HFONT AddFont(int id, LPCWSTR face, int size, bool bold, bool underline, bool italic, bool shared) override {
         addedIds.push_back(id);
         addedShared.push_back(shared);
         return failAddFont ? nullptr : Store(id, face, size, bold, underline, italic);
@@ -71,15 +62,13 @@ public:
     DWORD GetDefaultLinkHoverFontColor() override { return linkHoverColor; }
     DWORD GetDefaultSelectedColor() override { return selectedColor; }
     POINT GetMousePos() override { return mouse; }
-    SkinUI::ImageEntry* GetOrLoadImage(LPCWSTR name, LPCWSTR type, DWORD, bool) override
-    {
+    SkinUI::ImageEntry* GetOrLoadImage(LPCWSTR name, LPCWSTR type, DWORD, bool) override {
         imageRequests.push_back(std::wstring(name) + L"|" + (type != nullptr ? type : L"(file)"));
         auto found = images.find(name);
         return found != images.end() ? found->second : nullptr;
     }
     // "%{id}" tokens of known ids become their strings.
-    void ProcessLanguageTokens(SkinUI::CUIString& text) override
-    {
+    void ProcessLanguageTokens(SkinUI::CUIString& text) override {
         for (auto& entry : languageStrings) {
             const std::wstring token = L"%{" + std::to_wstring(entry.first) + L"}";
             text.Replace(token.c_str(), entry.second.c_str());
@@ -98,8 +87,7 @@ public:
     std::map<int, std::wstring> languageStrings;
 
 private:
-    HFONT Store(int id, LPCWSTR face, int size, bool bold, bool underline, bool italic)
-    {
+    HFONT Store(int id, LPCWSTR face, int size, bool bold, bool underline, bool italic) {
         auto* entry = new SkinUI::FontEntry;
         Fill(*entry, face, size, bold, underline, italic);
         auto old = m_fonts.find(id);
@@ -110,8 +98,7 @@ private:
         m_fonts[id] = entry;
         return entry->font;
     }
-    static void Fill(SkinUI::FontEntry& entry, LPCWSTR face, int size, bool bold, bool underline, bool italic)
-    {
+    static void Fill(SkinUI::FontEntry& entry, LPCWSTR face, int size, bool bold, bool underline, bool italic) {
         LOGFONTW logFont = {};
         logFont.lfHeight = -size;
         logFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
@@ -127,8 +114,7 @@ private:
         entry.underline = underline;
         entry.italic = italic;
     }
-    SkinUI::FontEntry* Measured(SkinUI::FontEntry* entry)
-    {
+    SkinUI::FontEntry* Measured(SkinUI::FontEntry* entry) {
         if (entry->textMetrics.tmHeight == 0) {
             HGDIOBJ previous = SelectObject(m_measureDc, entry->font);
             GetTextMetricsW(m_measureDc, &entry->textMetrics);

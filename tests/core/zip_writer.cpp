@@ -6,33 +6,28 @@ namespace ziptest {
 
 namespace {
 
-void Append16(Bytes& bytes, uint16_t value)
-{
+void Append16(Bytes& bytes, uint16_t value) {
     bytes.push_back(static_cast<unsigned char>(value));
     bytes.push_back(static_cast<unsigned char>(value >> 8));
 }
 
-void Append32(Bytes& bytes, uint32_t value)
-{
+void Append32(Bytes& bytes, uint32_t value) {
     Append16(bytes, static_cast<uint16_t>(value));
     Append16(bytes, static_cast<uint16_t>(value >> 16));
 }
 
-void AppendText(Bytes& bytes, const std::string& text)
-{
+void AppendText(Bytes& bytes, const std::string& text) {
     bytes.insert(bytes.end(), text.begin(), text.end());
 }
 
-uint32_t Crc(const std::string& data)
-{
+uint32_t Crc(const std::string& data) {
     return static_cast<uint32_t>(
         crc32(crc32(0, Z_NULL, 0), reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size())));
 }
 
-} // namespace
+}  // namespace
 
-std::string RawDeflate(const std::string& data)
-{
+std::string RawDeflate(const std::string& data) {
     z_stream stream = {};
     deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
     std::string packed(deflateBound(&stream, static_cast<uLong>(data.size())), '\0');
@@ -46,8 +41,7 @@ std::string RawDeflate(const std::string& data)
     return packed;
 }
 
-Bytes BuildZip(const std::vector<ZipItem>& items, const std::string& comment, ZipLayout* layout)
-{
+Bytes BuildZip(const std::vector<ZipItem>& items, const std::string& comment, ZipLayout* layout) {
     ZipLayout built;
     Bytes zip;
     std::vector<std::string> stored;
@@ -105,26 +99,22 @@ Bytes BuildZip(const std::vector<ZipItem>& items, const std::string& comment, Zi
     return zip;
 }
 
-void Put16(Bytes& bytes, size_t offset, uint16_t value)
-{
+void Put16(Bytes& bytes, size_t offset, uint16_t value) {
     bytes[offset] = static_cast<unsigned char>(value);
     bytes[offset + 1] = static_cast<unsigned char>(value >> 8);
 }
 
-void Put32(Bytes& bytes, size_t offset, uint32_t value)
-{
+void Put32(Bytes& bytes, size_t offset, uint32_t value) {
     Put16(bytes, offset, static_cast<uint16_t>(value));
     Put16(bytes, offset + 2, static_cast<uint16_t>(value >> 16));
 }
 
-uint16_t Get16(const Bytes& bytes, size_t offset)
-{
+uint16_t Get16(const Bytes& bytes, size_t offset) {
     return static_cast<uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
 }
 
-uint32_t Get32(const Bytes& bytes, size_t offset)
-{
+uint32_t Get32(const Bytes& bytes, size_t offset) {
     return static_cast<uint32_t>(Get16(bytes, offset)) | (static_cast<uint32_t>(Get16(bytes, offset + 2)) << 16);
 }
 
-} // namespace ziptest
+}  // namespace ziptest

@@ -12,7 +12,7 @@ namespace ziptest {
 typedef std::vector<unsigned char> Bytes;
 
 struct ZipItem {
-    std::string name;          // bytes as stored in the archive
+    std::string name;  // bytes as stored in the archive
     std::string data;
     bool deflate = false;
     uint16_t flags = 0;
@@ -49,4 +49,4 @@ constexpr size_t kDisk = 4, kDirectoryDisk = 6, kEntriesOnDisk = 8, kEntries = 1
                  kDirectoryOffset = 16, kCommentLength = 20, kRecordSize = 22;
 }
 
-} // namespace ziptest
+}  // namespace ziptest

@@ -2,9 +2,9 @@
 
 #include <cwchar>
 
+#include "ui/core/base/UIValueParse.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/manager/UIManager.h"
-#include "ui/core/base/UIValueParse.h"
 
 namespace SkinUI {
 

@@ -19,10 +19,14 @@ public:
 
     // Grows to cover `rect` as well; an empty rectangle still counts as a point.
     void Join(const RECT& rect) {
-        if (rect.left < left) left = rect.left;
-        if (rect.top < top) top = rect.top;
-        if (rect.right > right) right = rect.right;
-        if (rect.bottom > bottom) bottom = rect.bottom;
+        if (rect.left < left)
+            left = rect.left;
+        if (rect.top < top)
+            top = rect.top;
+        if (rect.right > right)
+            right = rect.right;
+        if (rect.bottom > bottom)
+            bottom = rect.bottom;
     }
     void Offset(int dx, int dy) { ::OffsetRect(this, dx, dy); }
     void ResetOffset() { ::OffsetRect(this, -left, -top); }

@@ -271,11 +271,23 @@ CUIString operator+(LPCWSTR left, const CUIString& right) {
     return result;
 }
 
-bool operator==(const CUIString& left, const CUIString& right) { return left.Compare(right) == 0; }
-bool operator==(const CUIString& left, LPCWSTR right) { return left.Compare(right) == 0; }
-bool operator==(LPCWSTR left, const CUIString& right) { return right.Compare(left) == 0; }
-bool operator!=(const CUIString& left, const CUIString& right) { return left.Compare(right) != 0; }
-bool operator!=(const CUIString& left, LPCWSTR right) { return left.Compare(right) != 0; }
-bool operator!=(LPCWSTR left, const CUIString& right) { return right.Compare(left) != 0; }
+bool operator==(const CUIString& left, const CUIString& right) {
+    return left.Compare(right) == 0;
+}
+bool operator==(const CUIString& left, LPCWSTR right) {
+    return left.Compare(right) == 0;
+}
+bool operator==(LPCWSTR left, const CUIString& right) {
+    return right.Compare(left) == 0;
+}
+bool operator!=(const CUIString& left, const CUIString& right) {
+    return left.Compare(right) != 0;
+}
+bool operator!=(const CUIString& left, LPCWSTR right) {
+    return left.Compare(right) != 0;
+}
+bool operator!=(LPCWSTR left, const CUIString& right) {
+    return right.Compare(left) != 0;
+}
 
 }  // namespace SkinUI

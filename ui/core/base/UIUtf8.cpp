@@ -72,8 +72,8 @@ ptrdiff_t ConvertWellFormedUtf8(const BYTE* bytes, size_t byteCount, WCHAR* outp
                 if ((lead == 0xF0 && in[1] < 0x90) || (lead == 0xF4 && in[1] > 0x8F)) {
                     return -1;
                 }
-                const uint32_t codePoint = ((lead & 0x07u) << 18) | ((in[1] & 0x3Fu) << 12) |
-                                           ((in[2] & 0x3Fu) << 6) | (in[3] & 0x3Fu);
+                const uint32_t codePoint =
+                    ((lead & 0x07u) << 18) | ((in[1] & 0x3Fu) << 12) | ((in[2] & 0x3Fu) << 6) | (in[3] & 0x3Fu);
                 const uint32_t offset = codePoint - 0x10000;
                 *out++ = static_cast<WCHAR>(0xD800 | (offset >> 10));
                 *out++ = static_cast<WCHAR>(0xDC00 | (offset & 0x3FF));

@@ -3,9 +3,9 @@
 #include <cwchar>
 
 #include "ui/controls/UIScrollBar.h"
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
+#include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
 
@@ -48,18 +48,10 @@ struct Axis {
     int FixedCross(const CControlUI& control) const {
         return vertical ? control.GetFixedWidth() : control.GetFixedHeight();
     }
-    int MinMain(const CControlUI& control) const {
-        return vertical ? control.GetMinHeight() : control.GetMinWidth();
-    }
-    int MaxMain(const CControlUI& control) const {
-        return vertical ? control.GetMaxHeight() : control.GetMaxWidth();
-    }
-    int MinCross(const CControlUI& control) const {
-        return vertical ? control.GetMinWidth() : control.GetMinHeight();
-    }
-    int MaxCross(const CControlUI& control) const {
-        return vertical ? control.GetMaxWidth() : control.GetMaxHeight();
-    }
+    int MinMain(const CControlUI& control) const { return vertical ? control.GetMinHeight() : control.GetMinWidth(); }
+    int MaxMain(const CControlUI& control) const { return vertical ? control.GetMaxHeight() : control.GetMaxWidth(); }
+    int MinCross(const CControlUI& control) const { return vertical ? control.GetMinWidth() : control.GetMinHeight(); }
+    int MaxCross(const CControlUI& control) const { return vertical ? control.GetMaxWidth() : control.GetMaxHeight(); }
     // A fixed size, else the maximum, bounds what a child may ask for.
     int MainLimit(const CControlUI& control) const {
         return FixedMain(control) > 0 ? FixedMain(control) : MaxMain(control);
@@ -123,9 +115,9 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         }
         ++placedCount;
         const AxisPadding pad(axis, child->GetPadding());
-        const SIZE estimate = child->MeasureSize(axis.MakeSize(
-            Smaller(availableMain, axis.MainLimit(*child)),
-            Smaller(availableCross - pad.crossBefore - pad.crossAfter, axis.CrossLimit(*child))));
+        const SIZE estimate = child->MeasureSize(
+            axis.MakeSize(Smaller(availableMain, axis.MainLimit(*child)),
+                          Smaller(availableCross - pad.crossBefore - pad.crossAfter, axis.CrossLimit(*child))));
         int mainSize = axis.Main(estimate);
         if (mainSize == 0) {
             ++adjustableCount;
@@ -174,8 +166,7 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         }
         const AxisPadding pad(axis, child->GetPadding());
         remaining -= pad.before;
-        const int crossRoom =
-            Smaller(availableCross - pad.crossBefore - pad.crossAfter, axis.CrossLimit(*child));
+        const int crossRoom = Smaller(availableCross - pad.crossBefore - pad.crossAfter, axis.CrossLimit(*child));
         const int mainRoom = Smaller(remaining, axis.MainLimit(*child));
         remainingFixed -= pad.before + pad.after;
         if (!firstPlaced) {

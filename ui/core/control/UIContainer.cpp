@@ -4,9 +4,9 @@
 #include <initializer_list>
 
 #include "ui/controls/UIScrollBar.h"
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
+#include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
 

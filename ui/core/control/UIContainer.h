@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/core/control/UIControl.h"
 #include "ui/core/base/UIPtrArray.h"
+#include "ui/core/control/UIControl.h"
 
 namespace SkinUI {
 

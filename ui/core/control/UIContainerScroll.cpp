@@ -273,8 +273,7 @@ void CContainerUI::UpdateBothBars(RECT rect, int cxRequired, int cyRequired) {
     CScrollBarUI* vertical = m_verticalScrollBar;
     CScrollBarUI* horizontal = m_horizontalScrollBar;
     const auto placeHorizontal = [&]() {
-        horizontal->SetPos(RECT{rect.left, rect.bottom, rect.right, rect.bottom + horizontal->GetFixedHeight()},
-                           false);
+        horizontal->SetPos(RECT{rect.left, rect.bottom, rect.right, rect.bottom + horizontal->GetFixedHeight()}, false);
     };
 
     bool horizontalChanged = false;

@@ -1,7 +1,7 @@
 #include "ui/core/control/UIControl.h"
 
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/base/UISizeLimits.h"
+#include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
 
@@ -207,10 +207,10 @@ void CControlUI::PlaceCover() {
     } else {
         // The control's own rectangle, also for a float control whose request
         // was relative to its parent.
-        const int width = ClampToLimits(m_itemRect.right - m_itemRect.left, m_cover->GetMinWidth(),
-                                        m_cover->GetMaxWidth());
-        const int height = ClampToLimits(m_itemRect.bottom - m_itemRect.top, m_cover->GetMinHeight(),
-                                         m_cover->GetMaxHeight());
+        const int width =
+            ClampToLimits(m_itemRect.right - m_itemRect.left, m_cover->GetMinWidth(), m_cover->GetMaxWidth());
+        const int height =
+            ClampToLimits(m_itemRect.bottom - m_itemRect.top, m_cover->GetMinHeight(), m_cover->GetMaxHeight());
         coverRect = RECT{m_itemRect.left, m_itemRect.top, m_itemRect.left + width, m_itemRect.top + height};
     }
     m_cover->SetPos(coverRect, false);

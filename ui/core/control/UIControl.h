@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "ui/core/base/UIDelegate.h"
-#include "ui/core/control/UIEvents.h"
-#include "ui/core/render/UIRender.h"
 #include "ui/core/base/UIString.h"
 #include "ui/core/base/UIStringMap.h"
+#include "ui/core/control/UIEvents.h"
+#include "ui/core/render/UIRender.h"
 
 namespace SkinUI {
 

@@ -60,10 +60,8 @@ void CControlUI::PaintBkColor(HDC dc) {
         upper.bottom = middle;
         RECT lower = m_itemRect;
         lower.top = middle;
-        CRenderer::DrawGradient(dc, upper, AdjustColor(m_bkColor), AdjustColor(m_bkColor2), true,
-                                kSplitGradientSteps);
-        CRenderer::DrawGradient(dc, lower, AdjustColor(m_bkColor2), AdjustColor(m_bkColor3), true,
-                                kSplitGradientSteps);
+        CRenderer::DrawGradient(dc, upper, AdjustColor(m_bkColor), AdjustColor(m_bkColor2), true, kSplitGradientSteps);
+        CRenderer::DrawGradient(dc, lower, AdjustColor(m_bkColor2), AdjustColor(m_bkColor3), true, kSplitGradientSteps);
         return;
     }
     CRenderer::DrawGradient(dc, m_itemRect, AdjustColor(m_bkColor), AdjustColor(m_bkColor2), true, kGradientSteps);
@@ -97,8 +95,8 @@ void CControlUI::PaintBorder(HDC dc) {
     CRenderer::DrawLine(dc, RECT{leftX, item.top, leftX, item.bottom}, widths.left, color, m_borderStyle);
     if (widths.top > 0) {
         const LONG topY = item.top + widths.top / 2;
-        CRenderer::DrawLine(dc, RECT{item.left + widths.left, topY, item.right - widths.right, topY}, widths.top,
-                            color, m_borderStyle);
+        CRenderer::DrawLine(dc, RECT{item.left + widths.left, topY, item.right - widths.right, topY}, widths.top, color,
+                            m_borderStyle);
     }
     if (widths.right > 0) {
         const LONG rightX = item.right - (widths.right + 1) / 2;

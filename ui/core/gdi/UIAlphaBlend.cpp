@@ -11,8 +11,7 @@ namespace {
 constexpr DWORD kFullWeight = 255 * 255;
 
 // One channel of `source` over `dest`; weights are in 1/65025 units.
-DWORD MixChannel(DWORD source, DWORD dest, DWORD sourceWeight, DWORD destWeight, int shift)
-{
+DWORD MixChannel(DWORD source, DWORD dest, DWORD sourceWeight, DWORD destWeight, int shift) {
     const DWORD s = (source >> shift) & 0xFF;
     const DWORD d = (dest >> shift) & 0xFF;
     DWORD mixed = (s * sourceWeight + d * destWeight + kFullWeight / 2) / kFullWeight;
@@ -22,8 +21,7 @@ DWORD MixChannel(DWORD source, DWORD dest, DWORD sourceWeight, DWORD destWeight,
     return mixed << shift;
 }
 
-void ComposeOver(const DWORD* source, DWORD* dest, size_t count, BLENDFUNCTION blend)
-{
+void ComposeOver(const DWORD* source, DWORD* dest, size_t count, BLENDFUNCTION blend) {
     const DWORD constant = blend.SourceConstantAlpha;
     const bool perPixelAlpha = (blend.AlphaFormat & AC_SRC_ALPHA) != 0;
     const DWORD sourceWeight = constant * 255;
@@ -32,16 +30,15 @@ void ComposeOver(const DWORD* source, DWORD* dest, size_t count, BLENDFUNCTION b
         const DWORD d = dest[i];
         const DWORD sourceAlpha = perPixelAlpha ? s >> 24 : 255;
         const DWORD destWeight = kFullWeight - sourceAlpha * constant;
-        dest[i] = MixChannel(s, d, sourceWeight, destWeight, 24) | MixChannel(s, d, sourceWeight, destWeight, 16)
-                  | MixChannel(s, d, sourceWeight, destWeight, 8) | MixChannel(s, d, sourceWeight, destWeight, 0);
+        dest[i] = MixChannel(s, d, sourceWeight, destWeight, 24) | MixChannel(s, d, sourceWeight, destWeight, 16) |
+                  MixChannel(s, d, sourceWeight, destWeight, 8) | MixChannel(s, d, sourceWeight, destWeight, 0);
     }
 }
 
 }  // namespace
 
 bool Blend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, int sourceWidth,
-           int sourceHeight, BLENDFUNCTION blend)
-{
+           int sourceHeight, BLENDFUNCTION blend) {
     const AlphaBlendFunction system = CurrentAlphaBlend();
     if (system != nullptr)
         return system(dest, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, blend) != FALSE;
@@ -49,8 +46,7 @@ bool Blend(HDC dest, int x, int y, int width, int height, HDC source, int source
 }
 
 bool FrameworkAlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-                         int sourceWidth, int sourceHeight, BLENDFUNCTION blend)
-{
+                         int sourceWidth, int sourceHeight, BLENDFUNCTION blend) {
     if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
         return false;
     CDibSurface stretched(width, height);
@@ -59,8 +55,8 @@ bool FrameworkAlphaBlend(HDC dest, int x, int y, int width, int height, HDC sour
         return false;
     SetStretchBltMode(stretched.GetDC(), COLORONCOLOR);
     if (!StretchBlt(stretched.GetDC(), 0, 0, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-                    SRCCOPY)
-        || !BitBlt(background.GetDC(), 0, 0, width, height, dest, x, y, SRCCOPY))
+                    SRCCOPY) ||
+        !BitBlt(background.GetDC(), 0, 0, width, height, dest, x, y, SRCCOPY))
         return false;
     GdiFlush();
     ComposeOver(stretched.GetPixels(), background.GetPixels(), static_cast<size_t>(width) * static_cast<size_t>(height),

@@ -3,8 +3,7 @@
 namespace SkinUI {
 namespace Render {
 
-HBITMAP CreateARGB32Bitmap(HDC dc, int width, int height, LPBYTE* bits)
-{
+HBITMAP CreateARGB32Bitmap(HDC dc, int width, int height, LPBYTE* bits) {
     *bits = nullptr;
     if (width <= 0 || height <= 0)
         return nullptr;

@@ -3,8 +3,7 @@
 namespace SkinUI {
 namespace Render {
 
-HRGN SaveClipRegion(HDC dc)
-{
+HRGN SaveClipRegion(HDC dc) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     if (region == nullptr)
         return nullptr;
@@ -16,8 +15,7 @@ HRGN SaveClipRegion(HDC dc)
     return region;
 }
 
-void RestoreClipRegion(HDC dc, HRGN saved)
-{
+void RestoreClipRegion(HDC dc, HRGN saved) {
     SelectClipRgn(dc, saved);
 }
 

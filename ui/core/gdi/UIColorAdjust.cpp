@@ -14,8 +14,7 @@ struct Hsl {
     double lightness;
 };
 
-Hsl ToHsl(double red, double green, double blue)
-{
+Hsl ToHsl(double red, double green, double blue) {
     const double high = std::max({red, green, blue});
     const double low = std::min({red, green, blue});
     Hsl hsl = {0.0, 0.0, (high + low) / 2.0};
@@ -34,8 +33,7 @@ Hsl ToHsl(double red, double green, double blue)
     return hsl;
 }
 
-double HueToChannel(double low, double high, double hue)
-{
+double HueToChannel(double low, double high, double hue) {
     if (hue < 0.0)
         hue += 360.0;
     if (hue >= 360.0)
@@ -49,15 +47,13 @@ double HueToChannel(double low, double high, double hue)
     return low;
 }
 
-DWORD ToByte(double channel)
-{
+DWORD ToByte(double channel) {
     return static_cast<DWORD>(std::lround(std::clamp(channel, 0.0, 1.0) * 255.0));
 }
 
 }  // namespace
 
-DWORD AdjustColor(DWORD color, short hue, short saturation, short lightness)
-{
+DWORD AdjustColor(DWORD color, short hue, short saturation, short lightness) {
     if (hue == kNeutralHue && saturation == kNeutralSaturation && lightness == kNeutralLightness)
         return color;
     Hsl hsl = ToHsl(((color >> 16) & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, (color & 0xFF) / 255.0);

@@ -3,8 +3,7 @@
 namespace SkinUI {
 namespace Render {
 
-HBITMAP CreateTopDownBitmap(int width, int height, LPBYTE* bits)
-{
+HBITMAP CreateTopDownBitmap(int width, int height, LPBYTE* bits) {
     *bits = nullptr;
     if (width <= 0 || height <= 0)
         return nullptr;
@@ -25,8 +24,7 @@ HBITMAP CreateTopDownBitmap(int width, int height, LPBYTE* bits)
     return bitmap;
 }
 
-CDibSurface::CDibSurface(int width, int height)
-{
+CDibSurface::CDibSurface(int width, int height) {
     LPBYTE bits = nullptr;
     m_bitmap = CreateTopDownBitmap(width, height, &bits);
     if (m_bitmap == nullptr)
@@ -40,8 +38,7 @@ CDibSurface::CDibSurface(int width, int height)
     m_height = height;
 }
 
-CDibSurface::~CDibSurface()
-{
+CDibSurface::~CDibSurface() {
     if (m_dc != nullptr) {
         if (m_previousBitmap != nullptr)
             SelectObject(m_dc, m_previousBitmap);

@@ -10,8 +10,7 @@ struct BlendFunctions {
     GradientFillFunction gradientFill = nullptr;
 };
 
-FARPROC FindMsimg32Function(const char* name)
-{
+FARPROC FindMsimg32Function(const char* name) {
     // Loaded once and never freed: the pointers must stay valid for the
     // whole process.
     static const HMODULE library = LoadLibraryW(L"msimg32.dll");
@@ -19,13 +18,11 @@ FARPROC FindMsimg32Function(const char* name)
 }
 
 template <typename Function>
-Function LookUp(const char* name)
-{
+Function LookUp(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(FindMsimg32Function(name)));
 }
 
-const BlendFunctions& SystemFunctions()
-{
+const BlendFunctions& SystemFunctions() {
     static const BlendFunctions functions = [] {
         BlendFunctions found;
         found.alphaBlend = LookUp<AlphaBlendFunction>("AlphaBlend");
@@ -35,43 +32,36 @@ const BlendFunctions& SystemFunctions()
     return functions;
 }
 
-BlendFunctions& InUse()
-{
+BlendFunctions& InUse() {
     static BlendFunctions functions = SystemFunctions();
     return functions;
 }
 
 }  // namespace
 
-AlphaBlendFunction SystemAlphaBlend()
-{
+AlphaBlendFunction SystemAlphaBlend() {
     return SystemFunctions().alphaBlend;
 }
 
-GradientFillFunction SystemGradientFill()
-{
+GradientFillFunction SystemGradientFill() {
     return SystemFunctions().gradientFill;
 }
 
-AlphaBlendFunction CurrentAlphaBlend()
-{
+AlphaBlendFunction CurrentAlphaBlend() {
     return InUse().alphaBlend;
 }
 
-GradientFillFunction CurrentGradientFill()
-{
+GradientFillFunction CurrentGradientFill() {
     return InUse().gradientFill;
 }
 
-AlphaBlendFunction SetAlphaBlendFunction(AlphaBlendFunction function)
-{
+AlphaBlendFunction SetAlphaBlendFunction(AlphaBlendFunction function) {
     const AlphaBlendFunction previous = InUse().alphaBlend;
     InUse().alphaBlend = function;
     return previous;
 }
 
-GradientFillFunction SetGradientFillFunction(GradientFillFunction function)
-{
+GradientFillFunction SetGradientFillFunction(GradientFillFunction function) {
     const GradientFillFunction previous = InUse().gradientFill;
     InUse().gradientFill = function;
     return previous;

@@ -9,18 +9,15 @@ namespace Render {
 
 namespace {
 
-LONG Width(const RECT& rect)
-{
+LONG Width(const RECT& rect) {
     return rect.right - rect.left;
 }
 
-LONG Height(const RECT& rect)
-{
+LONG Height(const RECT& rect) {
     return rect.bottom - rect.top;
 }
 
-bool Intersects(const RECT& a, const RECT& b)
-{
+bool Intersects(const RECT& a, const RECT& b) {
     RECT common;
     return IntersectRect(&common, &a, &b) != FALSE;
 }
@@ -30,19 +27,17 @@ bool Intersects(const RECT& a, const RECT& b)
 class CPieceBlitter {
 public:
     CPieceBlitter(HDC dc, HDC image, SIZE imageSize, const RECT& paint, bool blend, BYTE fade)
-        : m_dc(dc), m_image(image), m_imageSize(imageSize), m_paint(paint), m_blend(blend)
-    {
+        : m_dc(dc), m_image(image), m_imageSize(imageSize), m_paint(paint), m_blend(blend) {
         m_function = BLENDFUNCTION{AC_SRC_OVER, 0, fade, AC_SRC_ALPHA};
     }
 
     // `source` stretched over `dest`.
-    void Stretch(const RECT& dest, const RECT& source) const
-    {
+    void Stretch(const RECT& dest, const RECT& source) const {
         if (!IsDrawable(dest, source))
             return;
         if (m_blend) {
-            Blend(m_dc, dest.left, dest.top, Width(dest), Height(dest), m_image, source.left, source.top,
-                  Width(source), Height(source), m_function);
+            Blend(m_dc, dest.left, dest.top, Width(dest), Height(dest), m_image, source.left, source.top, Width(source),
+                  Height(source), m_function);
         } else {
             StretchBlt(m_dc, dest.left, dest.top, Width(dest), Height(dest), m_image, source.left, source.top,
                        Width(source), Height(source), SRCCOPY);
@@ -50,8 +45,7 @@ public:
     }
 
     // The part of the image at `sourceOrigin` with the size of `dest`, unscaled.
-    void Copy(const RECT& dest, POINT sourceOrigin) const
-    {
+    void Copy(const RECT& dest, POINT sourceOrigin) const {
         const RECT source = {sourceOrigin.x, sourceOrigin.y, sourceOrigin.x + Width(dest),
                              sourceOrigin.y + Height(dest)};
         if (m_blend) {
@@ -64,11 +58,10 @@ public:
     const RECT& Paint() const { return m_paint; }
 
 private:
-    bool IsDrawable(const RECT& dest, const RECT& source) const
-    {
-        return Width(dest) > 0 && Height(dest) > 0 && Width(source) > 0 && Height(source) > 0 && source.left >= 0
-               && source.top >= 0 && source.right <= m_imageSize.cx && source.bottom <= m_imageSize.cy
-               && Intersects(dest, m_paint);
+    bool IsDrawable(const RECT& dest, const RECT& source) const {
+        return Width(dest) > 0 && Height(dest) > 0 && Width(source) > 0 && Height(source) > 0 && source.left >= 0 &&
+               source.top >= 0 && source.right <= m_imageSize.cx && source.bottom <= m_imageSize.cy &&
+               Intersects(dest, m_paint);
     }
 
     HDC m_dc;
@@ -86,8 +79,7 @@ struct TileRange {
     LONG end;
 };
 
-TileRange TilesWithin(LONG start, LONG end, LONG step, LONG clipStart, LONG clipEnd)
-{
+TileRange TilesWithin(LONG start, LONG end, LONG step, LONG clipStart, LONG clipEnd) {
     const LONG from = std::max(start, clipStart);
     const LONG to = std::min(end, clipEnd);
     if (to <= from)
@@ -97,8 +89,7 @@ TileRange TilesWithin(LONG start, LONG end, LONG step, LONG clipStart, LONG clip
     return TileRange{static_cast<LONG>(first), static_cast<LONG>(last)};
 }
 
-void DrawMiddle(const CPieceBlitter& blitter, const RECT& mid, const RECT& sourceMid, bool xTiled, bool yTiled)
-{
+void DrawMiddle(const CPieceBlitter& blitter, const RECT& mid, const RECT& sourceMid, bool xTiled, bool yTiled) {
     const LONG tileWidth = Width(sourceMid);
     const LONG tileHeight = Height(sourceMid);
     if (Width(mid) <= 0 || Height(mid) <= 0 || tileWidth <= 0 || tileHeight <= 0)
@@ -108,10 +99,10 @@ void DrawMiddle(const CPieceBlitter& blitter, const RECT& mid, const RECT& sourc
         return;
     }
     const RECT& paint = blitter.Paint();
-    const TileRange columns = xTiled ? TilesWithin(mid.left, mid.right, tileWidth, paint.left, paint.right)
-                                     : TileRange{0, 1};
-    const TileRange rows = yTiled ? TilesWithin(mid.top, mid.bottom, tileHeight, paint.top, paint.bottom)
-                                  : TileRange{0, 1};
+    const TileRange columns =
+        xTiled ? TilesWithin(mid.left, mid.right, tileWidth, paint.left, paint.right) : TileRange{0, 1};
+    const TileRange rows =
+        yTiled ? TilesWithin(mid.top, mid.bottom, tileHeight, paint.top, paint.bottom) : TileRange{0, 1};
     for (LONG row = rows.first; row < rows.end; ++row) {
         RECT cell;
         cell.top = yTiled ? mid.top + row * tileHeight : mid.top;
@@ -134,8 +125,7 @@ void DrawMiddle(const CPieceBlitter& blitter, const RECT& mid, const RECT& sourc
     }
 }
 
-void DrawBorders(const CPieceBlitter& blitter, const RECT& rc, const RECT& src, const RECT& c)
-{
+void DrawBorders(const CPieceBlitter& blitter, const RECT& rc, const RECT& src, const RECT& c) {
     const LONG innerTop = rc.top + c.top;
     const LONG innerBottom = rc.bottom - c.bottom;
     const LONG innerLeft = rc.left + c.left;
@@ -165,14 +155,12 @@ void DrawBorders(const CPieceBlitter& blitter, const RECT& rc, const RECT& src, 
 
 // An opaque image at its natural size with no borders: one copy of what lies
 // inside the paint rectangle.
-bool IsPlainCopy(const RECT& rc, const RECT& src, const RECT& c)
-{
-    return Width(rc) == Width(src) && Height(rc) == Height(src) && c.left == 0 && c.top == 0 && c.right == 0
-           && c.bottom == 0;
+bool IsPlainCopy(const RECT& rc, const RECT& src, const RECT& c) {
+    return Width(rc) == Width(src) && Height(rc) == Height(src) && c.left == 0 && c.top == 0 && c.right == 0 &&
+           c.bottom == 0;
 }
 
-void CopyVisiblePart(HDC dc, HDC image, const RECT& rc, const RECT& paint, const RECT& src)
-{
+void CopyVisiblePart(HDC dc, HDC image, const RECT& rc, const RECT& paint, const RECT& src) {
     RECT visible;
     if (Width(src) <= 0 || Height(src) <= 0 || !IntersectRect(&visible, &rc, &paint))
         return;
@@ -180,16 +168,14 @@ void CopyVisiblePart(HDC dc, HDC image, const RECT& rc, const RECT& paint, const
            src.top + visible.top - rc.top, SRCCOPY);
 }
 
-SIZE BitmapSize(HBITMAP bitmap)
-{
+SIZE BitmapSize(HBITMAP bitmap) {
     BITMAP info = {};
     if (GetObjectW(bitmap, sizeof(info), &info) != sizeof(info))
         return SIZE{0, 0};
     return SIZE{info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
 }
 
-RECT ClampToImage(const RECT& source, SIZE imageSize)
-{
+RECT ClampToImage(const RECT& source, SIZE imageSize) {
     RECT clamped;
     clamped.left = std::clamp<LONG>(source.left, 0, imageSize.cx);
     clamped.top = std::clamp<LONG>(source.top, 0, imageSize.cy);
@@ -201,8 +187,7 @@ RECT ClampToImage(const RECT& source, SIZE imageSize)
 }  // namespace
 
 void DrawImageRaw(HDC dc, HBITMAP bitmap, const RECT& dest, const RECT& paint, const RECT& source, const RECT& corner,
-                  bool hasAlpha, BYTE fade, bool hole, bool xTiled, bool yTiled)
-{
+                  bool hasAlpha, BYTE fade, bool hole, bool xTiled, bool yTiled) {
     if (dc == nullptr || bitmap == nullptr)
         return;
     const SIZE imageSize = BitmapSize(bitmap);

@@ -29,8 +29,8 @@ struct Composed {
     HGDIOBJ previous;
     unsigned lastUse;
 
-    bool Matches(HBITMAP otherImage, const RECT& otherSource, const RECT& otherCorner, SIZE otherSize,
-                 bool otherHole, bool otherXTiled, bool otherYTiled) const {
+    bool Matches(HBITMAP otherImage, const RECT& otherSource, const RECT& otherCorner, SIZE otherSize, bool otherHole,
+                 bool otherXTiled, bool otherYTiled) const {
         return image == otherImage && ::EqualRect(&source, &otherSource) && ::EqualRect(&corner, &otherCorner) &&
                size.cx == otherSize.cx && size.cy == otherSize.cy && hole == otherHole && xTiled == otherXTiled &&
                yTiled == otherYTiled;
@@ -133,8 +133,7 @@ void DrawImageComposed(HDC dc, HBITMAP bitmap, const RECT& dest, const RECT& pai
                        const RECT& corner, bool hasAlpha, BYTE fade, bool hole, bool xTiled, bool yTiled) {
     const SIZE size = {dest.right - dest.left, dest.bottom - dest.top};
     const bool noCorners = corner.left == 0 && corner.top == 0 && corner.right == 0 && corner.bottom == 0;
-    const bool onePiece =
-        noCorners && size.cx == source.right - source.left && size.cy == source.bottom - source.top;
+    const bool onePiece = noCorners && size.cx == source.right - source.left && size.cy == source.bottom - source.top;
     if (!hasAlpha || bitmap == nullptr || onePiece || size.cx <= 0 || size.cy <= 0 ||
         size.cx * size.cy > kMaxComposedPixels) {
         DrawImageRaw(dc, bitmap, dest, paint, source, corner, hasAlpha, fade, hole, xTiled, yTiled);
@@ -154,8 +153,8 @@ void DrawImageComposed(HDC dc, HBITMAP bitmap, const RECT& dest, const RECT& pai
     }
     const int width = visible.right - visible.left;
     const int height = visible.bottom - visible.top;
-    Blend(dc, visible.left, visible.top, width, height, composed->dc, visible.left - dest.left,
-          visible.top - dest.top, width, height, BLENDFUNCTION{AC_SRC_OVER, 0, fade, AC_SRC_ALPHA});
+    Blend(dc, visible.left, visible.top, width, height, composed->dc, visible.left - dest.left, visible.top - dest.top,
+          width, height, BLENDFUNCTION{AC_SRC_OVER, 0, fade, AC_SRC_ALPHA});
 }
 
 void ForgetComposedImages(HBITMAP bitmap) {

@@ -10,43 +10,36 @@ namespace Render {
 
 namespace {
 
-BYTE Alpha(DWORD color)
-{
+BYTE Alpha(DWORD color) {
     return static_cast<BYTE>(color >> 24);
 }
 
-BYTE Red(DWORD color)
-{
+BYTE Red(DWORD color) {
     return static_cast<BYTE>(color >> 16);
 }
 
-BYTE Green(DWORD color)
-{
+BYTE Green(DWORD color) {
     return static_cast<BYTE>(color >> 8);
 }
 
-BYTE Blue(DWORD color)
-{
+BYTE Blue(DWORD color) {
     return static_cast<BYTE>(color);
 }
 
-DWORD Premultiplied(DWORD color)
-{
+DWORD Premultiplied(DWORD color) {
     const DWORD alpha = Alpha(color);
-    return (alpha << 24) | ((Red(color) * alpha / 255) << 16) | ((Green(color) * alpha / 255) << 8)
-           | (Blue(color) * alpha / 255);
+    return (alpha << 24) | ((Red(color) * alpha / 255) << 16) | ((Green(color) * alpha / 255) << 8) |
+           (Blue(color) * alpha / 255);
 }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF color)
-{
+void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
     const COLORREF previous = SetBkColor(dc, color);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     if (previous != CLR_INVALID)
         SetBkColor(dc, previous);
 }
 
-bool FillWithGradientFill(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical)
-{
+bool FillWithGradientFill(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical) {
     const GradientFillFunction gradientFill = CurrentGradientFill();
     if (gradientFill == nullptr)
         return false;
@@ -60,8 +53,7 @@ bool FillWithGradientFill(HDC dc, const RECT& rect, DWORD from, DWORD to, bool v
     return gradientFill(dc, vertices, 2, &span, 1, vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H) != FALSE;
 }
 
-int BandShift(int steps)
-{
+int BandShift(int steps) {
     if (steps < 4)
         return 1;
     if (steps < 8)
@@ -75,16 +67,14 @@ int BandShift(int steps)
     return 6;
 }
 
-DWORD BandChannel(DWORD from, DWORD to, DWORD band, int shift)
-{
+DWORD BandChannel(DWORD from, DWORD to, DWORD band, int shift) {
     const DWORD count = 1u << shift;
     return (to * (count - band) + from * band) >> shift;
 }
 
 // Bands laid from the far edge back: band 0 has `to`, the last one is
 // nearly `from`.
-void FillWithBands(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical, int steps)
-{
+void FillWithBands(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical, int steps) {
     const int shift = BandShift(steps);
     const int count = 1 << shift;
     const long long extent = vertical ? rect.bottom - rect.top : rect.right - rect.left;
@@ -94,12 +84,12 @@ void FillWithBands(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical
         const LONG farEnd = edge - static_cast<LONG>((extent * (band + 1)) >> shift);
         if (farEnd >= nearEnd)
             continue;
-        const RECT area = vertical ? RECT{rect.left, farEnd, rect.right, nearEnd}
-                                   : RECT{farEnd, rect.top, nearEnd, rect.bottom};
+        const RECT area =
+            vertical ? RECT{rect.left, farEnd, rect.right, nearEnd} : RECT{farEnd, rect.top, nearEnd, rect.bottom};
         const DWORD index = static_cast<DWORD>(band);
-        const COLORREF color = RGB(BandChannel(Red(from), Red(to), index, shift),
-                                   BandChannel(Green(from), Green(to), index, shift),
-                                   BandChannel(Blue(from), Blue(to), index, shift));
+        const COLORREF color =
+            RGB(BandChannel(Red(from), Red(to), index, shift), BandChannel(Green(from), Green(to), index, shift),
+                BandChannel(Blue(from), Blue(to), index, shift));
         HBRUSH brush = CreateSolidBrush(color);
         if (brush == nullptr)
             continue;
@@ -108,16 +98,14 @@ void FillWithBands(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical
     }
 }
 
-void FillGradient(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical, int steps)
-{
+void FillGradient(HDC dc, const RECT& rect, DWORD from, DWORD to, bool vertical, int steps) {
     if (!FillWithGradientFill(dc, rect, from, to, vertical))
         FillWithBands(dc, rect, from, to, vertical, steps);
 }
 
 }  // namespace
 
-void DrawColor(HDC dc, const RECT& rect, DWORD color)
-{
+void DrawColor(HDC dc, const RECT& rect, DWORD color) {
     const BYTE alpha = Alpha(color);
     if (dc == nullptr || alpha == 0)
         return;
@@ -136,8 +124,7 @@ void DrawColor(HDC dc, const RECT& rect, DWORD color)
     DeleteObject(pixel);
 }
 
-void DrawGradient(HDC dc, const RECT& rect, DWORD colorFrom, DWORD colorTo, bool vertical, int steps)
-{
+void DrawGradient(HDC dc, const RECT& rect, DWORD colorFrom, DWORD colorTo, bool vertical, int steps) {
     const int opacity = (Alpha(colorFrom) + Alpha(colorTo)) / 2;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;

@@ -5,7 +5,7 @@
 namespace SkinUI {
 
 typedef BOOL(WINAPI* UpdateLayeredWindowFunction)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*,
-                                                   DWORD);
+                                                  DWORD);
 typedef BOOL(WINAPI* SetLayeredWindowAttributesFunction)(HWND, COLORREF, BYTE, DWORD);
 
 // user32's layered-window functions, looked up once per process because

@@ -150,8 +150,8 @@ void CPaintPipeline::CaptureNativeWindows(const RECT& paintRect) {
                 pixels[pixel] |= 0xFF000000;
             }
         }
-        ::BitBlt(m_offscreen.GetDC(), rect.left, rect.top, capture.GetWidth(), capture.GetHeight(),
-                 capture.GetDC(), 0, 0, SRCCOPY);
+        ::BitBlt(m_offscreen.GetDC(), rect.left, rect.top, capture.GetWidth(), capture.GetHeight(), capture.GetDC(), 0,
+                 0, SRCCOPY);
     }
 }
 

@@ -4,18 +4,18 @@
 
 #include <commctrl.h>
 
-#include "ui/core/resources/UIArchive.h"
-#include "ui/core/manager/UIControlTimers.h"
+#include "ui/core/base/UIPtrArray.h"
+#include "ui/core/base/UIString.h"
+#include "ui/core/base/UIStringMap.h"
 #include "ui/core/control/UIEvents.h"
-#include "ui/core/resources/UIFontEntry.h"
-#include "ui/core/resources/UIImageEntry.h"
+#include "ui/core/manager/UIControlTimers.h"
 #include "ui/core/manager/UIManagerInterfaces.h"
 #include "ui/core/manager/UIManagerTextHost.h"
 #include "ui/core/manager/UIPaintPipeline.h"
-#include "ui/core/base/UIPtrArray.h"
+#include "ui/core/resources/UIArchive.h"
+#include "ui/core/resources/UIFontEntry.h"
+#include "ui/core/resources/UIImageEntry.h"
 #include "ui/core/resources/UIResourceTables.h"
-#include "ui/core/base/UIString.h"
-#include "ui/core/base/UIStringMap.h"
 #include "ui/core/resources/UIWindowAttributes.h"
 
 namespace SkinUI {

@@ -45,8 +45,8 @@ void CUIManager::ShowToolTip(CControlUI* control, POINT point) {
     const int width = control->GetToolTipWidth();
     if (m_toolTipWindow == nullptr) {
         m_toolTipWindow = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd,
-                                            nullptr, GetResourceInstance(), nullptr);
+                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
+                                            GetResourceInstance(), nullptr);
         if (m_toolTipWindow == nullptr) {
             return;
         }

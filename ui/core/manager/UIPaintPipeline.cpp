@@ -201,8 +201,8 @@ void CPaintPipeline::PaintIntoBackBuffer(CControlUI* root, const RECT& paintRect
         PushLayered(client);
         return;
     }
-    ::BitBlt(paintDC, paintRect.left, paintRect.top, paintRect.right - paintRect.left,
-             paintRect.bottom - paintRect.top, offscreen, paintRect.left, paintRect.top, SRCCOPY);
+    ::BitBlt(paintDC, paintRect.left, paintRect.top, paintRect.right - paintRect.left, paintRect.bottom - paintRect.top,
+             offscreen, paintRect.left, paintRect.top, SRCCOPY);
     if (m_showDirty) {
         OutlineDirty(paintDC, paintRect);
     }

@@ -15,9 +15,9 @@
 
 #include <windows.h>
 
+#include "ui/core/base/UIPtrArray.h"
 #include "ui/core/manager/UIBackBuffer.h"
 #include "ui/core/resources/UIImageDrawInfo.h"
-#include "ui/core/base/UIPtrArray.h"
 
 namespace SkinUI {
 

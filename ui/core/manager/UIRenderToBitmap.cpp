@@ -1,5 +1,5 @@
-#include "ui/core/gdi/UIArgbBitmap.h"
 #include "ui/core/control/UIControl.h"
+#include "ui/core/gdi/UIArgbBitmap.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/manager/UIPaintPipeline.h"
 #include "ui/core/render/UIRender.h"

@@ -32,8 +32,7 @@ void CClipScope::ClipToRect(HDC dc, const RECT& rect) {
     ::SelectClipRgn(dc, m_newRegion);
 }
 
-void CClipScope::ClipToRoundRect(HDC dc, const RECT& rect, const RECT& roundRect, int ellipseWidth,
-                                 int ellipseHeight) {
+void CClipScope::ClipToRoundRect(HDC dc, const RECT& rect, const RECT& roundRect, int ellipseWidth, int ellipseHeight) {
     Begin(dc, rect);
     HRGN round = ::CreateRoundRectRgn(roundRect.left, roundRect.top, roundRect.right + 1, roundRect.bottom + 1,
                                       ellipseWidth, ellipseHeight);

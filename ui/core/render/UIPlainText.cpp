@@ -5,8 +5,7 @@
 namespace SkinUI {
 namespace Render {
 
-void DrawPlainText(HDC dc, IRichTextHost& host, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style)
-{
+void DrawPlainText(HDC dc, IRichTextHost& host, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style) {
     if (text == nullptr)
         return;
     CUIString expanded(text);

@@ -2,10 +2,10 @@
 
 #include "ui/core/gdi/UIColorAdjust.h"
 #include "ui/core/gdi/UIColorRef.h"
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/gdi/UINineGridCache.h"
-#include "ui/core/render/UIPlainText.h"
 #include "ui/core/gdi/UIRenderFill.h"
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/render/UIPlainText.h"
 #include "ui/core/render/UIRichText.h"
 
 namespace SkinUI {
@@ -61,9 +61,8 @@ void CRenderer::DrawRect(HDC dc, const RECT& rect, int width, DWORD color, int p
 
 void CRenderer::DrawRoundRect(HDC dc, const RECT& rect, int width, int ellipseWidth, int ellipseHeight, DWORD color,
                               int penStyle) {
-    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME, [&] {
-        ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, ellipseWidth, ellipseHeight);
-    });
+    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME,
+                [&] { ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, ellipseWidth, ellipseHeight); });
 }
 
 void CRenderer::DrawText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style) {
@@ -78,8 +77,7 @@ void CRenderer::DrawRichText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR te
         linkCount = 0;
         return;
     }
-    Render::DrawRichText(dc, manager->GetTextHost(), rect, text, color, linkRects, linkNames, linkCount, fontId,
-                         style);
+    Render::DrawRichText(dc, manager->GetTextHost(), rect, text, color, linkRects, linkNames, linkCount, fontId, style);
 }
 
 bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect,
@@ -117,15 +115,15 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
     if (!IsZero(info.dest)) {
         dest.left = itemRect.left + info.dest.left;
         dest.top = itemRect.top + info.dest.top;
-        dest.right = itemRect.left + info.dest.right < itemRect.right ? itemRect.left + info.dest.right
-                                                                       : itemRect.right;
-        dest.bottom = itemRect.top + info.dest.bottom < itemRect.bottom ? itemRect.top + info.dest.bottom
-                                                                         : itemRect.bottom;
+        dest.right =
+            itemRect.left + info.dest.right < itemRect.right ? itemRect.left + info.dest.right : itemRect.right;
+        dest.bottom =
+            itemRect.top + info.dest.bottom < itemRect.bottom ? itemRect.top + info.dest.bottom : itemRect.bottom;
     }
     RECT overlap;
     if (::IntersectRect(&overlap, &dest, &itemRect) && ::IntersectRect(&overlap, &dest, &paintRect)) {
-        Render::DrawImageComposed(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha,
-                                  info.fade, info.hole, info.xTiled, info.yTiled);
+        Render::DrawImageComposed(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha, info.fade,
+                                  info.hole, info.xTiled, info.yTiled);
     }
     return true;
 }

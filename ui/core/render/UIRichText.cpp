@@ -14,8 +14,7 @@ namespace {
 // Moves `rect` to where the measured text belongs: horizontally for a
 // single line, vertically for any number of lines.
 void PreAlign(HDC dc, IRichTextHost& host, const CUIString& text, FontEntry* baseFont, DWORD color, UINT style,
-              RECT& rect)
-{
+              RECT& rect) {
     const bool singleLine = (style & DT_SINGLELINE) != 0;
     const bool horizontal = singleLine && (style & (DT_CENTER | DT_RIGHT)) != 0;
     const bool vertical = (style & (DT_VCENTER | DT_BOTTOM)) != 0;
@@ -48,8 +47,7 @@ void PreAlign(HDC dc, IRichTextHost& host, const CUIString& text, FontEntry* bas
 
 // The name of the link piece under the mouse, from the previous paint.
 bool FindHoveredLink(IRichTextHost& host, const RECT* linkRects, const CUIString* linkNames, int count,
-                     CUIString& name)
-{
+                     CUIString& name) {
     const POINT mouse = host.GetMousePos();
     for (int i = 0; i < count; ++i) {
         if (PtInRect(&linkRects[i], mouse)) {
@@ -63,8 +61,7 @@ bool FindHoveredLink(IRichTextHost& host, const RECT* linkRects, const CUIString
 }  // namespace
 
 void DrawRichText(HDC dc, IRichTextHost& host, RECT& rect, LPCWSTR text, DWORD color, RECT* linkRects,
-                  CUIString* linkNames, int& linkCount, int fontId, UINT style)
-{
+                  CUIString* linkNames, int& linkCount, int fontId, UINT style) {
     const int capacity = linkRects != nullptr && linkNames != nullptr ? std::max(linkCount, 0) : 0;
     // Reset first, so that no early return leaves stale rectangles counted.
     linkCount = 0;

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "ui/core/base/UIString.h"
 #include "ui/core/resources/UIFontEntry.h"
 #include "ui/core/resources/UIImageEntry.h"
-#include "ui/core/base/UIString.h"
 
 namespace SkinUI {
 
@@ -19,8 +19,7 @@ public:
     // Null when no font of the window or the shared table has exactly these properties.
     virtual HFONT FindFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic) = 0;
     // Null when the font cannot be created.
-    virtual HFONT AddFont(int id, LPCWSTR faceName, int size, bool bold, bool underline, bool italic,
-                          bool shared) = 0;
+    virtual HFONT AddFont(int id, LPCWSTR faceName, int size, bool bold, bool underline, bool italic, bool shared) = 0;
     virtual DWORD GetDefaultLinkFontColor() = 0;
     virtual DWORD GetDefaultLinkHoverFontColor() = 0;
     virtual DWORD GetDefaultSelectedColor() = 0;

@@ -11,18 +11,15 @@ namespace RichText {
 namespace {
 
 // Word breaks may follow any character that is not an ASCII letter.
-bool IsWordLetter(WCHAR ch)
-{
+bool IsWordLetter(WCHAR ch) {
     return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z');
 }
 
-bool IsHighSurrogate(WCHAR ch)
-{
+bool IsHighSurrogate(WCHAR ch) {
     return ch >= 0xD800 && ch <= 0xDBFF;
 }
 
-bool IsBlankText(const CUIString& text)
-{
+bool IsBlankText(const CUIString& text) {
     for (int i = 0; i < text.GetLength(); ++i) {
         if (text.GetAt(i) > L' ')
             return false;
@@ -32,8 +29,7 @@ bool IsBlankText(const CUIString& text)
 
 // Never ends a cut between the two halves of a surrogate pair: backs off one
 // character, or keeps the whole pair when it is all there is.
-int KeepPairsWhole(LPCWSTR chars, int count, int kept)
-{
+int KeepPairsWhole(LPCWSTR chars, int count, int kept) {
     if (kept < count && IsHighSurrogate(chars[kept - 1]))
         return kept > 1 ? kept - 1 : kept + 1;
     return kept;
@@ -41,8 +37,7 @@ int KeepPairsWhole(LPCWSTR chars, int count, int kept)
 
 // The length up to and including the last character of chars[0, kept) after
 // which a word may break; 0 when there is none.
-int LastWordBreak(LPCWSTR chars, int kept)
-{
+int LastWordBreak(LPCWSTR chars, int kept) {
     for (int i = kept - 1; i >= 0; --i) {
         if (!IsWordLetter(chars[i]))
             return i + 1;
@@ -52,26 +47,22 @@ int LastWordBreak(LPCWSTR chars, int kept)
 
 }  // namespace
 
-int NextVariantFontId()
-{
+int NextVariantFontId() {
     static int nextId = 30000;
     return nextId++;
 }
 
-CRichTextLayout::CRichTextLayout(HDC dc, IRichTextHost& host, const CUIString& text, FontEntry* baseFont,
-                                 DWORD color, UINT style)
+CRichTextLayout::CRichTextLayout(HDC dc, IRichTextHost& host, const CUIString& text, FontEntry* baseFont, DWORD color,
+                                 UINT style)
     : m_dc(dc),
       m_host(host),
       m_text(text.GetData()),
       m_length(text.GetLength()),
       m_baseFont(baseFont),
       m_baseColor(color),
-      m_style(style)
-{
-}
+      m_style(style) {}
 
-RECT CRichTextLayout::Run(const RECT& rect, LinkOutput& links)
-{
+RECT CRichTextLayout::Run(const RECT& rect, LinkOutput& links) {
     m_rect = rect;
     m_links = &links;
     const bool measureOnly = (m_style & DT_CALCRECT) != 0;
@@ -114,8 +105,7 @@ RECT CRichTextLayout::Run(const RECT& rect, LinkOutput& links)
     return bounds;
 }
 
-int CRichTextLayout::AlignmentOffset(const Line& measured) const
-{
+int CRichTextLayout::AlignmentOffset(const Line& measured) const {
     const int spare = m_rect.right - measured.widest;
     if (SingleLine() || spare <= 0)
         return 0;
@@ -124,8 +114,7 @@ int CRichTextLayout::AlignmentOffset(const Line& measured) const
     return (m_style & DT_RIGHT) != 0 ? spare : 0;
 }
 
-int CRichTextLayout::Lowest(const Line& measured) const
-{
+int CRichTextLayout::Lowest(const Line& measured) const {
     int lowest = measured.top + measured.height;
     if (measured.centerImage > 0)
         lowest = std::max(lowest, measured.top + (measured.height - measured.centerImage) / 2 + measured.centerImage);
@@ -134,8 +123,7 @@ int CRichTextLayout::Lowest(const Line& measured) const
     return lowest;
 }
 
-void CRichTextLayout::LayOutLine(MarkupState& state, Line& line, Pass pass)
-{
+void CRichTextLayout::LayOutLine(MarkupState& state, Line& line, Pass pass) {
     m_pass = pass;
     line.x = m_rect.left;
     line.widest = m_rect.left;
@@ -153,8 +141,7 @@ void CRichTextLayout::LayOutLine(MarkupState& state, Line& line, Pass pass)
         RecordLink(line);
 }
 
-CRichTextLayout::Flow CRichTextLayout::Step(MarkupState& state, Line& line)
-{
+CRichTextLayout::Flow CRichTextLayout::Step(MarkupState& state, Line& line) {
     const int pos = state.position;
     const WCHAR ch = m_text[pos];
     if (ch == L'\n') {
@@ -194,8 +181,7 @@ CRichTextLayout::Flow CRichTextLayout::Step(MarkupState& state, Line& line)
     return flow;
 }
 
-CRichTextLayout::Flow CRichTextLayout::OpenTag(MarkupState& state, Line& line, const MarkupToken& token)
-{
+CRichTextLayout::Flow CRichTextLayout::OpenTag(MarkupState& state, Line& line, const MarkupToken& token) {
     const CUIString arguments(m_text + token.argsStart, token.argsEnd - token.argsStart);
     FontEntry* font = CurrentFont(state);
     switch (token.letter) {
@@ -204,7 +190,7 @@ CRichTextLayout::Flow CRichTextLayout::OpenTag(MarkupState& state, Line& line, c
         state.linkName = arguments;
         BeginLink(state, line);
         PushColor(state, m_hasHoveredLink && arguments == m_hoveredLink ? m_host.GetDefaultLinkHoverFontColor()
-                                                                         : m_host.GetDefaultLinkFontColor());
+                                                                        : m_host.GetDefaultLinkFontColor());
         PushFont(state, line, Variant(font, font->bold, true, font->italic));
         break;
     case L'b':
@@ -253,8 +239,7 @@ CRichTextLayout::Flow CRichTextLayout::OpenTag(MarkupState& state, Line& line, c
     return Flow::Continue;
 }
 
-CRichTextLayout::Flow CRichTextLayout::CloseTag(MarkupState& state, Line& line, const MarkupToken& token)
-{
+CRichTextLayout::Flow CRichTextLayout::CloseTag(MarkupState& state, Line& line, const MarkupToken& token) {
     switch (token.letter) {
     case L'a':
         if (state.linkOpen) {
@@ -292,8 +277,7 @@ CRichTextLayout::Flow CRichTextLayout::CloseTag(MarkupState& state, Line& line, 
     return Flow::Continue;
 }
 
-CRichTextLayout::Flow CRichTextLayout::BreakForParagraph(MarkupState& state, Line& line, int tagEnd)
-{
+CRichTextLayout::Flow CRichTextLayout::BreakForParagraph(MarkupState& state, Line& line, int tagEnd) {
     state.position = tagEnd;
     if (line.x != m_rect.left)
         return Flow::EndLine;
@@ -302,8 +286,7 @@ CRichTextLayout::Flow CRichTextLayout::BreakForParagraph(MarkupState& state, Lin
 }
 
 CRichTextLayout::Flow CRichTextLayout::PlaceText(const MarkupState& state, Line& line, LPCWSTR chars, int count,
-                                                 int& kept)
-{
+                                                 int& kept) {
     if (static_cast<int>(m_extents.size()) < count)
         m_extents.resize(count);
     SIZE size = {0, 0};
@@ -355,8 +338,7 @@ CRichTextLayout::Flow CRichTextLayout::PlaceText(const MarkupState& state, Line&
 }
 
 CRichTextLayout::Flow CRichTextLayout::PlaceImage(MarkupState& state, Line& line, const CUIString& arguments,
-                                                  int tagEnd)
-{
+                                                  int tagEnd) {
     const ImageArguments image = ParseImageArguments(arguments);
     ImageEntry* entry =
         image.name.IsEmpty() ? nullptr : m_host.GetOrLoadImage(image.name, image.LoadType(), image.mask, false);
@@ -379,8 +361,8 @@ CRichTextLayout::Flow CRichTextLayout::PlaceImage(MarkupState& state, Line& line
         const int top = AlignedTop(line, entry->height, alignment);
         const RECT dest = {left, top, left + cellWidth, top + entry->height};
         const RECT source = {cellWidth * image.index, 0, cellWidth * (image.index + 1), entry->height};
-        Render::DrawImageRaw(m_dc, entry->bitmap, dest, m_paint, source, RECT{0, 0, 0, 0}, entry->hasAlpha, 255,
-                             false, false, false);
+        Render::DrawImageRaw(m_dc, entry->bitmap, dest, m_paint, source, RECT{0, 0, 0, 0}, entry->hasAlpha, 255, false,
+                             false, false);
     }
     line.x += cellWidth;
     line.widest = std::max(line.widest, line.x);
@@ -390,8 +372,7 @@ CRichTextLayout::Flow CRichTextLayout::PlaceImage(MarkupState& state, Line& line
     return Flow::Continue;
 }
 
-void CRichTextLayout::PushFont(MarkupState& state, Line& line, FontEntry* font)
-{
+void CRichTextLayout::PushFont(MarkupState& state, Line& line, FontEntry* font) {
     // A font that cannot be had stands as the current one, so that the
     // closing tag still pops what its opening tag pushed.
     state.fonts.push_back(font != nullptr ? font : CurrentFont(state));
@@ -399,8 +380,7 @@ void CRichTextLayout::PushFont(MarkupState& state, Line& line, FontEntry* font)
     FitCurrentFont(state, line);
 }
 
-void CRichTextLayout::PopFont(MarkupState& state, Line& line)
-{
+void CRichTextLayout::PopFont(MarkupState& state, Line& line) {
     if (state.fonts.empty())
         return;
     const FontEntry* leaving = CurrentFont(state);
@@ -414,15 +394,13 @@ void CRichTextLayout::PopFont(MarkupState& state, Line& line)
     FitCurrentFont(state, line);
 }
 
-void CRichTextLayout::PushColor(MarkupState& state, DWORD color)
-{
+void CRichTextLayout::PushColor(MarkupState& state, DWORD color) {
     state.colors.push_back(color);
     if (Drawing())
         SetTextColor(m_dc, Render::ToColorRef(color));
 }
 
-void CRichTextLayout::PopColor(MarkupState& state)
-{
+void CRichTextLayout::PopColor(MarkupState& state) {
     if (state.colors.empty())
         return;
     state.colors.pop_back();
@@ -430,22 +408,19 @@ void CRichTextLayout::PopColor(MarkupState& state)
         SetTextColor(m_dc, Render::ToColorRef(CurrentColor(state)));
 }
 
-void CRichTextLayout::Select(MarkupState& state, bool selected)
-{
+void CRichTextLayout::Select(MarkupState& state, bool selected) {
     state.selected = selected;
     if (Drawing())
         SetBkMode(m_dc, state.selected ? OPAQUE : TRANSPARENT);
 }
 
-FontEntry* CRichTextLayout::Variant(FontEntry* font, bool bold, bool underline, bool italic)
-{
+FontEntry* CRichTextLayout::Variant(FontEntry* font, bool bold, bool underline, bool italic) {
     if (font->bold == bold && font->underline == underline && font->italic == italic)
         return font;
     return FindOrAddFont(font->faceName, font->size, bold, underline, italic);
 }
 
-FontEntry* CRichTextLayout::FontFromArguments(const CUIString& arguments, FontEntry* current)
-{
+FontEntry* CRichTextLayout::FontFromArguments(const CUIString& arguments, FontEntry* current) {
     const FontArguments font = ParseFontArguments(arguments);
     if (font.byId)
         return m_host.GetFontInfo(font.id);
@@ -454,8 +429,7 @@ FontEntry* CRichTextLayout::FontFromArguments(const CUIString& arguments, FontEn
     return FindOrAddFont(font.faceName, font.size, font.bold, font.underline, font.italic);
 }
 
-FontEntry* CRichTextLayout::FindOrAddFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic)
-{
+FontEntry* CRichTextLayout::FindOrAddFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
     HFONT handle = m_host.FindFont(faceName, size, bold, underline, italic);
     if (handle == nullptr) {
         // Adding under an id the window already uses would destroy that
@@ -469,16 +443,14 @@ FontEntry* CRichTextLayout::FindOrAddFont(LPCWSTR faceName, int size, bool bold,
     return handle != nullptr ? m_host.GetFontInfo(handle) : nullptr;
 }
 
-void CRichTextLayout::BeginLink(const MarkupState& state, Line& line)
-{
+void CRichTextLayout::BeginLink(const MarkupState& state, Line& line) {
     line.linkStart = line.x;
     if (Drawing() || m_links->count >= m_links->capacity)
         return;
     m_links->names[m_links->count] = state.linkName;
 }
 
-void CRichTextLayout::RecordLink(const Line& line)
-{
+void CRichTextLayout::RecordLink(const Line& line) {
     if (Drawing() || m_links->count >= m_links->capacity)
         return;
     const int right = std::min(line.x, static_cast<int>(m_rect.right));
@@ -486,41 +458,34 @@ void CRichTextLayout::RecordLink(const Line& line)
     ++m_links->count;
 }
 
-FontEntry* CRichTextLayout::CurrentFont(const MarkupState& state) const
-{
+FontEntry* CRichTextLayout::CurrentFont(const MarkupState& state) const {
     return state.fonts.empty() ? m_baseFont : state.fonts.back();
 }
 
-DWORD CRichTextLayout::CurrentColor(const MarkupState& state) const
-{
+DWORD CRichTextLayout::CurrentColor(const MarkupState& state) const {
     return state.colors.empty() ? m_baseColor : state.colors.back();
 }
 
-int CRichTextLayout::CurrentSpacing(const MarkupState& state) const
-{
+int CRichTextLayout::CurrentSpacing(const MarkupState& state) const {
     return state.spacings.empty() ? 0 : state.spacings.back();
 }
 
-VerticalAlign CRichTextLayout::CurrentAlignment(const MarkupState& state) const
-{
+VerticalAlign CRichTextLayout::CurrentAlignment(const MarkupState& state) const {
     return state.alignments.empty() ? VerticalAlign::Bottom : state.alignments.back();
 }
 
-void CRichTextLayout::FitCurrentFont(const MarkupState& state, Line& line)
-{
+void CRichTextLayout::FitCurrentFont(const MarkupState& state, Line& line) {
     line.height = std::max(line.height, CurrentSpacing(state) + FontHeight(CurrentFont(state)));
 }
 
-void CRichTextLayout::SelectFont(FontEntry* font)
-{
+void CRichTextLayout::SelectFont(FontEntry* font) {
     if (font->font == nullptr || font->font == m_selectedFont)
         return;
     SelectObject(m_dc, font->font);
     m_selectedFont = font->font;
 }
 
-int CRichTextLayout::FontHeight(FontEntry* font)
-{
+int CRichTextLayout::FontHeight(FontEntry* font) {
     TEXTMETRICW& metrics = font->textMetrics;
     if (metrics.tmHeight == 0 && font->font != nullptr) {
         HGDIOBJ previous = SelectObject(m_dc, font->font);
@@ -530,8 +495,7 @@ int CRichTextLayout::FontHeight(FontEntry* font)
     return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
-int CRichTextLayout::AlignedTop(const Line& line, int itemHeight, VerticalAlign alignment) const
-{
+int CRichTextLayout::AlignedTop(const Line& line, int itemHeight, VerticalAlign alignment) const {
     switch (alignment) {
     case VerticalAlign::Top:
         return line.top;

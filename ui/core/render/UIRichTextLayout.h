@@ -39,16 +39,14 @@ struct MarkupState {
 // measures (DT_CALCRECT), draws it there.
 class CRichTextLayout {
 public:
-    CRichTextLayout(HDC dc, IRichTextHost& host, const CUIString& text, FontEntry* baseFont, DWORD color,
-                    UINT style);
+    CRichTextLayout(HDC dc, IRichTextHost& host, const CUIString& text, FontEntry* baseFont, DWORD color, UINT style);
     CRichTextLayout(const CRichTextLayout&) = delete;
     CRichTextLayout& operator=(const CRichTextLayout&) = delete;
 
     // Images are drawn only where they meet `paint`.
     void SetPaintRect(const RECT& paint) { m_paint = paint; }
     // Runs in this link's colours are drawn in the hover colour.
-    void SetHoveredLink(const CUIString& name)
-    {
+    void SetHoveredLink(const CUIString& name) {
         m_hoveredLink = name;
         m_hasHoveredLink = true;
     }

@@ -9,28 +9,23 @@ namespace RichText {
 
 namespace {
 
-bool IsTagLetter(WCHAR ch)
-{
+bool IsTagLetter(WCHAR ch) {
     return ch >= L'a' && ch <= L'z';
 }
 
-bool IsTagEnd(WCHAR ch)
-{
+bool IsTagEnd(WCHAR ch) {
     return ch == L'>' || ch == L'}';
 }
 
-bool IsBlank(WCHAR ch)
-{
+bool IsBlank(WCHAR ch) {
     return ch != 0 && ch <= L' ';
 }
 
-bool IsDigit(WCHAR ch)
-{
+bool IsDigit(WCHAR ch) {
     return ch >= L'0' && ch <= L'9';
 }
 
-LPCWSTR SkipBlanks(LPCWSTR text)
-{
+LPCWSTR SkipBlanks(LPCWSTR text) {
     while (IsBlank(*text))
         ++text;
     return text;
@@ -41,8 +36,7 @@ class CWordReader {
 public:
     explicit CWordReader(LPCWSTR text) : m_next(text) {}
 
-    bool Next(CUIString& word)
-    {
+    bool Next(CUIString& word) {
         m_next = SkipBlanks(m_next);
         if (*m_next == 0)
             return false;
@@ -57,22 +51,19 @@ private:
     LPCWSTR m_next;
 };
 
-bool StartsNumber(LPCWSTR text)
-{
+bool StartsNumber(LPCWSTR text) {
     return IsDigit(text[0]) || (text[0] == L'-' && IsDigit(text[1]));
 }
 
 // The text after the last quote of the image attribute items.
-LPCWSTR AfterAttributeItems(LPCWSTR text)
-{
+LPCWSTR AfterAttributeItems(LPCWSTR text) {
     LPCWSTR lastQuote = std::wcsrchr(text, L'\'');
     return lastQuote != nullptr ? lastQuote + 1 : text + std::wcslen(text);
 }
 
 }  // namespace
 
-MarkupToken ReadMarkup(LPCWSTR text, int length, int pos)
-{
+MarkupToken ReadMarkup(LPCWSTR text, int length, int pos) {
     MarkupToken token;
     token.end = pos + 1;
     const WCHAR opener = text[pos];
@@ -107,8 +98,7 @@ MarkupToken ReadMarkup(LPCWSTR text, int length, int pos)
     return token;
 }
 
-int ParseNumber(LPCWSTR text, int minimum, int maximum, int fallback)
-{
+int ParseNumber(LPCWSTR text, int minimum, int maximum, int fallback) {
     text = SkipBlanks(text);
     if (!StartsNumber(text))
         return fallback;
@@ -120,8 +110,7 @@ int ParseNumber(LPCWSTR text, int minimum, int maximum, int fallback)
     return static_cast<int>(value);
 }
 
-DWORD ParseTagColor(LPCWSTR text)
-{
+DWORD ParseTagColor(LPCWSTR text) {
     text = SkipBlanks(text);
     if (*text == L'#')
         ++text;
@@ -131,8 +120,7 @@ DWORD ParseTagColor(LPCWSTR text)
     return 0xFF000000 | (static_cast<DWORD>(value) & 0xFFFFFF);
 }
 
-VerticalAlign ParseVerticalAlign(LPCWSTR text)
-{
+VerticalAlign ParseVerticalAlign(LPCWSTR text) {
     CUIString word;
     CWordReader words(text);
     if (!words.Next(word))
@@ -144,8 +132,7 @@ VerticalAlign ParseVerticalAlign(LPCWSTR text)
     return VerticalAlign::Bottom;
 }
 
-FontArguments ParseFontArguments(LPCWSTR text)
-{
+FontArguments ParseFontArguments(LPCWSTR text) {
     FontArguments font;
     text = SkipBlanks(text);
     if (StartsNumber(text)) {
@@ -179,8 +166,7 @@ FontArguments ParseFontArguments(LPCWSTR text)
     return font;
 }
 
-ImageArguments ParseImageArguments(LPCWSTR text)
-{
+ImageArguments ParseImageArguments(LPCWSTR text) {
     ImageArguments image;
     text = SkipBlanks(text);
     LPCWSTR numbers = nullptr;

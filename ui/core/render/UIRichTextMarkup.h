@@ -25,8 +25,7 @@ struct MarkupToken {
     int end = 0;  // index just after the token
 };
 
-inline bool IsMarkupStart(WCHAR ch)
-{
+inline bool IsMarkupStart(WCHAR ch) {
     return ch == L'<' || ch == L'{';
 }
 

@@ -6,8 +6,7 @@
 
 namespace SkinUI {
 
-CArchive::~CArchive()
-{
+CArchive::~CArchive() {
     if (mapping != nullptr) {
         UnmapViewOfFile(bytes);
         CloseHandle(mapping);
@@ -16,8 +15,7 @@ CArchive::~CArchive()
 
 namespace {
 
-ArchiveHandle ReadOpenedArchive(CArchive* archive)
-{
+ArchiveHandle ReadOpenedArchive(CArchive* archive) {
     if (!ReadArchiveDirectory(*archive)) {
         delete archive;
         return nullptr;
@@ -25,22 +23,21 @@ ArchiveHandle ReadOpenedArchive(CArchive* archive)
     return archive;
 }
 
-} // namespace
+}  // namespace
 
-ArchiveHandle OpenArchive(const wchar_t* path)
-{
+ArchiveHandle OpenArchive(const wchar_t* path) {
     if (path == nullptr || path[0] == L'\0')
         return nullptr;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
     // Mapped rather than read: archives are read in place, and the share mode
     // keeps anyone from changing the file while it is mapped.
     LARGE_INTEGER fileSize;
     HANDLE mapping = nullptr;
-    if (GetFileSizeEx(file, &fileSize) && fileSize.QuadPart > 0
-        && static_cast<unsigned long long>(fileSize.QuadPart) <= SIZE_MAX) {
+    if (GetFileSizeEx(file, &fileSize) && fileSize.QuadPart > 0 &&
+        static_cast<unsigned long long>(fileSize.QuadPart) <= SIZE_MAX) {
         mapping = CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
     }
     CloseHandle(file);
@@ -63,8 +60,7 @@ ArchiveHandle OpenArchive(const wchar_t* path)
     return ReadOpenedArchive(archive);
 }
 
-ArchiveHandle OpenArchive(const void* bytes, size_t length)
-{
+ArchiveHandle OpenArchive(const void* bytes, size_t length) {
     if (bytes == nullptr || length == 0)
         return nullptr;
     CArchive* archive = new (std::nothrow) CArchive;
@@ -75,20 +71,18 @@ ArchiveHandle OpenArchive(const void* bytes, size_t length)
     return ReadOpenedArchive(archive);
 }
 
-void CloseArchive(ArchiveHandle archive)
-{
+void CloseArchive(ArchiveHandle archive) {
     delete archive;
 }
 
-ArchiveResult FindArchiveItem(ArchiveHandle archive, const wchar_t* name, ArchiveEntry* entry)
-{
+ArchiveResult FindArchiveItem(ArchiveHandle archive, const wchar_t* name, ArchiveEntry* entry) {
     if (archive == nullptr || name == nullptr || entry == nullptr)
         return ArchiveBadArgument;
     int nameLength = lstrlenW(name);
     for (size_t index = 0; index < archive->items.size(); ++index) {
         const ArchiveItem& item = archive->items[index];
-        if (CompareStringOrdinal(item.name.c_str(), static_cast<int>(item.name.size()), name, nameLength, TRUE)
-            == CSTR_EQUAL) {
+        if (CompareStringOrdinal(item.name.c_str(), static_cast<int>(item.name.size()), name, nameLength, TRUE) ==
+            CSTR_EQUAL) {
             entry->index = static_cast<int>(index);
             entry->name = item.name.c_str();
             entry->size = item.size;
@@ -98,4 +92,4 @@ ArchiveResult FindArchiveItem(ArchiveHandle archive, const wchar_t* name, Archiv
     return ArchiveNotFound;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -12,7 +12,7 @@ typedef CArchive* ArchiveHandle;
 
 enum ArchiveResult : unsigned {
     ArchiveOk = 0,
-    ArchiveBufferFull = 0x600,   // the buffer is full and the item has more data
+    ArchiveBufferFull = 0x600,  // the buffer is full and the item has more data
     ArchiveBadArgument = 0x10001,
     ArchiveNotFound,
     ArchiveCorrupt,
@@ -25,8 +25,8 @@ constexpr size_t kMaxArchiveItemSize = 64u * 1024u * 1024u;
 
 struct ArchiveEntry {
     int index = -1;
-    const wchar_t* name = nullptr;   // valid while the archive stays open
-    size_t size = 0;                 // uncompressed size in bytes
+    const wchar_t* name = nullptr;  // valid while the archive stays open
+    size_t size = 0;                // uncompressed size in bytes
 };
 
 // Null when the file or block is not a readable archive. A memory block is
@@ -45,4 +45,4 @@ ArchiveResult FindArchiveItem(ArchiveHandle archive, const wchar_t* name, Archiv
 // item, the buffer holds its first `size` bytes and the rest was verified.
 ArchiveResult ExtractArchiveItem(ArchiveHandle archive, int index, void* buffer, size_t size);
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -14,9 +14,7 @@ struct EndOfDirectory {
 };
 
 // Reads the end record at `position` when it is one this reader can use.
-bool ReadEndRecord(const unsigned char* bytes, size_t size, size_t position, bool reachesEnd,
-                   EndOfDirectory* record)
-{
+bool ReadEndRecord(const unsigned char* bytes, size_t size, size_t position, bool reachesEnd, EndOfDirectory* record) {
     if (ReadLittle32(bytes, position) != kEndOfDirectorySignature)
         return false;
     uint16_t diskNumber = ReadLittle16(bytes, position + 4);
@@ -45,8 +43,7 @@ bool ReadEndRecord(const unsigned char* bytes, size_t size, size_t position, boo
     return true;
 }
 
-bool HasZip64Extra(const unsigned char* extra, size_t length, bool* malformed)
-{
+bool HasZip64Extra(const unsigned char* extra, size_t length, bool* malformed) {
     size_t offset = 0;
     while (offset + 4 <= length) {
         uint16_t tag = ReadLittle16(extra, offset);
@@ -64,8 +61,7 @@ bool HasZip64Extra(const unsigned char* extra, size_t length, bool* malformed)
 }
 
 // Names carry the UTF-8 flag when they are UTF-8; older tools write the OEM code page.
-bool DecodeName(const unsigned char* name, size_t length, bool utf8, std::wstring* decoded)
-{
+bool DecodeName(const unsigned char* name, size_t length, bool utf8, std::wstring* decoded) {
     if (length == 0)
         return false;
     UINT codePage = utf8 ? CP_UTF8 : CP_OEMCP;
@@ -75,15 +71,13 @@ bool DecodeName(const unsigned char* name, size_t length, bool utf8, std::wstrin
     if (wideLength <= 0)
         return false;
     decoded->resize(static_cast<size_t>(wideLength));
-    return MultiByteToWideChar(codePage, flags, text, static_cast<int>(length), &(*decoded)[0], wideLength)
-        == wideLength;
+    return MultiByteToWideChar(codePage, flags, text, static_cast<int>(length), &(*decoded)[0], wideLength) ==
+           wideLength;
 }
 
 // Reads the directory entry at `offset`; false when it does not fit inside
 // the directory. `usable` tells whether the item can be handed out.
-bool ReadDirectoryEntry(const CArchive& archive, size_t directoryEnd, size_t* offset, ArchiveItem* item,
-                        bool* usable)
-{
+bool ReadDirectoryEntry(const CArchive& archive, size_t directoryEnd, size_t* offset, ArchiveItem* item, bool* usable) {
     const unsigned char* bytes = archive.bytes;
     size_t entry = *offset;
     if (directoryEnd - entry < kDirectoryEntrySize)
@@ -108,16 +102,15 @@ bool ReadDirectoryEntry(const CArchive& archive, size_t directoryEnd, size_t* of
 
     const unsigned char* name = bytes + entry + kDirectoryEntrySize;
     bool malformedExtra = false;
-    bool zip64 = compressedSize == 0xFFFFFFFF || size == 0xFFFFFFFF || localHeaderOffset == 0xFFFFFFFF
-        || startDisk == 0xFFFF || HasZip64Extra(name + nameLength, extraLength, &malformedExtra);
+    bool zip64 = compressedSize == 0xFFFFFFFF || size == 0xFFFFFFFF || localHeaderOffset == 0xFFFFFFFF ||
+                 startDisk == 0xFFFF || HasZip64Extra(name + nameLength, extraLength, &malformedExtra);
     bool encrypted = (flags & (kFlagEncrypted | kFlagStrongEncryption | kFlagMaskedDirectory)) != 0;
     bool knownMethod = method == kMethodStored || method == kMethodDeflated;
 
-    *usable = !zip64 && !malformedExtra && !encrypted && knownMethod && startDisk == 0
-        && size <= kMaxArchiveItemSize
-        && (method != kMethodStored || compressedSize == size)
-        && static_cast<size_t>(localHeaderOffset) + kLocalHeaderSize <= archive.directoryOffset
-        && DecodeName(name, nameLength, (flags & kFlagUtf8Name) != 0, &item->name);
+    *usable = !zip64 && !malformedExtra && !encrypted && knownMethod && startDisk == 0 && size <= kMaxArchiveItemSize &&
+              (method != kMethodStored || compressedSize == size) &&
+              static_cast<size_t>(localHeaderOffset) + kLocalHeaderSize <= archive.directoryOffset &&
+              DecodeName(name, nameLength, (flags & kFlagUtf8Name) != 0, &item->name);
     item->crc = crc;
     item->compressedSize = compressedSize;
     item->size = size;
@@ -126,8 +119,7 @@ bool ReadDirectoryEntry(const CArchive& archive, size_t directoryEnd, size_t* of
     return true;
 }
 
-bool ReadDirectory(CArchive& archive, const EndOfDirectory& end)
-{
+bool ReadDirectory(CArchive& archive, const EndOfDirectory& end) {
     archive.directoryOffset = end.directoryOffset;
     archive.items.clear();
     size_t offset = end.directoryOffset;
@@ -143,10 +135,9 @@ bool ReadDirectory(CArchive& archive, const EndOfDirectory& end)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-bool ReadArchiveDirectory(CArchive& archive)
-{
+bool ReadArchiveDirectory(CArchive& archive) {
     const size_t size = archive.size;
     if (archive.bytes == nullptr || size < kEndOfDirectorySize)
         return false;
@@ -154,8 +145,7 @@ bool ReadArchiveDirectory(CArchive& archive)
     // comment. A record whose comment runs to the end of the archive is
     // preferred, which passes over look-alikes inside the comment; one
     // followed by stray bytes is accepted after that.
-    size_t lowest = size - kEndOfDirectorySize > kMaxCommentLength
-        ? size - kEndOfDirectorySize - kMaxCommentLength : 0;
+    size_t lowest = size - kEndOfDirectorySize > kMaxCommentLength ? size - kEndOfDirectorySize - kMaxCommentLength : 0;
     for (bool reachesEnd : {true, false}) {
         for (size_t position = size - kEndOfDirectorySize + 1; position-- > lowest;) {
             EndOfDirectory end;
@@ -167,4 +157,4 @@ bool ReadArchiveDirectory(CArchive& archive)
     return false;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -12,8 +12,7 @@ using namespace ZipFormat;
 
 // Where the item's data starts, after checking that its local header agrees
 // with the directory and that the data lies before the directory.
-bool LocateItemData(const CArchive& archive, const ArchiveItem& item, size_t* dataOffset)
-{
+bool LocateItemData(const CArchive& archive, const ArchiveItem& item, size_t* dataOffset) {
     size_t header = item.localHeaderOffset;
     size_t limit = archive.directoryOffset;
     if (header + kLocalHeaderSize > limit)
@@ -33,16 +32,14 @@ bool LocateItemData(const CArchive& archive, const ArchiveItem& item, size_t* da
     return true;
 }
 
-ArchiveResult FinishResult(const ArchiveItem& item, uLong crc, size_t bufferSize)
-{
+ArchiveResult FinishResult(const ArchiveItem& item, uLong crc, size_t bufferSize) {
     if (crc != item.crc)
         return ArchiveCorrupt;
     return bufferSize < item.size ? ArchiveBufferFull : ArchiveOk;
 }
 
 ArchiveResult ExtractStored(const ArchiveItem& item, const unsigned char* data, unsigned char* buffer,
-                            size_t bufferSize)
-{
+                            size_t bufferSize) {
     std::copy(data, data + std::min<size_t>(bufferSize, item.size), buffer);
     uLong crc = crc32(crc32(0, Z_NULL, 0), data, item.size);
     return FinishResult(item, crc, bufferSize);
@@ -52,8 +49,7 @@ ArchiveResult ExtractStored(const ArchiveItem& item, const unsigned char* data, 
 // past the end of the buffer is still reported. Output beyond the buffer goes
 // to a scratch block; output beyond the declared size is damage.
 ArchiveResult ExtractDeflated(const ArchiveItem& item, const unsigned char* data, unsigned char* buffer,
-                              size_t bufferSize)
-{
+                              size_t bufferSize) {
     z_stream stream = {};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
         return ArchiveOutOfMemory;
@@ -99,12 +95,11 @@ ArchiveResult ExtractDeflated(const ArchiveItem& item, const unsigned char* data
     return result;
 }
 
-} // namespace
+}  // namespace
 
-ArchiveResult ExtractArchiveItem(ArchiveHandle archive, int index, void* buffer, size_t size)
-{
-    if (archive == nullptr || index < 0 || static_cast<size_t>(index) >= archive->items.size()
-        || (buffer == nullptr && size != 0)) {
+ArchiveResult ExtractArchiveItem(ArchiveHandle archive, int index, void* buffer, size_t size) {
+    if (archive == nullptr || index < 0 || static_cast<size_t>(index) >= archive->items.size() ||
+        (buffer == nullptr && size != 0)) {
         return ArchiveBadArgument;
     }
     const ArchiveItem& item = archive->items[static_cast<size_t>(index)];
@@ -118,4 +113,4 @@ ArchiveResult ExtractArchiveItem(ArchiveHandle archive, int index, void* buffer,
     return ExtractDeflated(item, data, destination, size);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

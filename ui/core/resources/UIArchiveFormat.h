@@ -29,18 +29,16 @@ constexpr uint16_t kFlagStrongEncryption = 0x0040;
 constexpr uint16_t kFlagUtf8Name = 0x0800;
 constexpr uint16_t kFlagMaskedDirectory = 0x2000;
 constexpr uint16_t kZip64ExtraTag = 0x0001;
-} // namespace ZipFormat
+}  // namespace ZipFormat
 
 // Callers check that offset + 2 (or + 4) lies inside the data first.
-inline uint16_t ReadLittle16(const unsigned char* data, size_t offset)
-{
+inline uint16_t ReadLittle16(const unsigned char* data, size_t offset) {
     return static_cast<uint16_t>(data[offset] | (data[offset + 1] << 8));
 }
 
-inline uint32_t ReadLittle32(const unsigned char* data, size_t offset)
-{
-    return static_cast<uint32_t>(data[offset]) | (static_cast<uint32_t>(data[offset + 1]) << 8)
-        | (static_cast<uint32_t>(data[offset + 2]) << 16) | (static_cast<uint32_t>(data[offset + 3]) << 24);
+inline uint32_t ReadLittle32(const unsigned char* data, size_t offset) {
+    return static_cast<uint32_t>(data[offset]) | (static_cast<uint32_t>(data[offset + 1]) << 8) |
+           (static_cast<uint32_t>(data[offset + 2]) << 16) | (static_cast<uint32_t>(data[offset + 3]) << 24);
 }
 
 // One item that the reader can hand out; items it cannot are left out when
@@ -74,4 +72,4 @@ public:
 // False when the archive is damaged or of a kind the reader does not handle.
 bool ReadArchiveDirectory(CArchive& archive);
 
-} // namespace SkinUI
+}  // namespace SkinUI

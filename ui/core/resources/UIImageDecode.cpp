@@ -3,11 +3,11 @@
 #include <cstring>
 #include <cwchar>
 
+#include "ui/core/base/UIValueParse.h"
 #include "ui/core/gdi/UIDibSurface.h"
 #include "ui/core/gdi/UINineGridCache.h"
 #include "ui/core/resources/UIResourceLoader.h"
 #include "ui/core/resources/UIResourceLocation.h"
-#include "ui/core/base/UIValueParse.h"
 
 // Skins hold their images in memory, never as FILE streams.
 #define STB_IMAGE_IMPLEMENTATION
@@ -40,15 +40,13 @@ namespace {
 
 constexpr int kBytesPerPixel = 4;
 
-bool IsSideInRange(int side)
-{
+bool IsSideInRange(int side) {
     return side > 0 && side <= kMaxImageSide;
 }
 
 // Stores RGBA as premultiplied BGRA words; reports whether any pixel ended up
 // less than opaque.
-bool PremultiplyInto(const unsigned char* rgba, size_t pixelCount, DWORD mask, DWORD* out)
-{
+bool PremultiplyInto(const unsigned char* rgba, size_t pixelCount, DWORD mask, DWORD* out) {
     bool hasAlpha = false;
     for (size_t i = 0; i < pixelCount; ++i, rgba += kBytesPerPixel) {
         DWORD red = rgba[0];
@@ -71,8 +69,7 @@ bool PremultiplyInto(const unsigned char* rgba, size_t pixelCount, DWORD mask, D
     return hasAlpha;
 }
 
-ResourceBytes ReadImageBytes(LPCWSTR source, LPCWSTR type)
-{
+ResourceBytes ReadImageBytes(LPCWSTR source, LPCWSTR type) {
     if (type != nullptr)
         return ReadResource(CResourceLocation::GetResourceInstance(), source, type);
     if (IS_INTRESOURCE(source))
@@ -83,20 +80,17 @@ ResourceBytes ReadImageBytes(LPCWSTR source, LPCWSTR type)
     return bytes;
 }
 
-bool IsColorType(LPCWSTR type)
-{
+bool IsColorType(LPCWSTR type) {
     return type != nullptr && !IS_INTRESOURCE(type) && std::wcscmp(type, kColorImageType) == 0;
 }
 
 }  // namespace
 
-CDecodedPixels::~CDecodedPixels()
-{
+CDecodedPixels::~CDecodedPixels() {
     Release();
 }
 
-void CDecodedPixels::Release()
-{
+void CDecodedPixels::Release() {
     if (m_pixels != nullptr)
         stbi_image_free(m_pixels);
     m_pixels = nullptr;
@@ -104,8 +98,7 @@ void CDecodedPixels::Release()
     m_height = 0;
 }
 
-bool CDecodedPixels::Decode(const void* bytes, size_t size)
-{
+bool CDecodedPixels::Decode(const void* bytes, size_t size) {
     Release();
     if (bytes == nullptr || size == 0 || size > kMaxEncodedImageBytes)
         return false;
@@ -116,8 +109,8 @@ bool CDecodedPixels::Decode(const void* bytes, size_t size)
     int channels = 0;
     // The header alone tells the size: a huge image is refused before any
     // pixel memory is asked for.
-    if (!stbi_info_from_memory(encoded, length, &width, &height, &channels) || !IsSideInRange(width)
-        || !IsSideInRange(height))
+    if (!stbi_info_from_memory(encoded, length, &width, &height, &channels) || !IsSideInRange(width) ||
+        !IsSideInRange(height))
         return false;
     stbi_uc* pixels = stbi_load_from_memory(encoded, length, &width, &height, &channels, kBytesPerPixel);
     if (pixels == nullptr)
@@ -132,8 +125,7 @@ bool CDecodedPixels::Decode(const void* bytes, size_t size)
     return true;
 }
 
-ImageEntry* CreateImageEntry(const unsigned char* rgba, int width, int height, DWORD mask)
-{
+ImageEntry* CreateImageEntry(const unsigned char* rgba, int width, int height, DWORD mask) {
     if (rgba == nullptr || !IsSideInRange(width) || !IsSideInRange(height))
         return nullptr;
     LPBYTE bits = nullptr;
@@ -150,16 +142,14 @@ ImageEntry* CreateImageEntry(const unsigned char* rgba, int width, int height, D
     return entry;
 }
 
-ImageEntry* DecodeImage(const void* bytes, size_t size, DWORD mask)
-{
+ImageEntry* DecodeImage(const void* bytes, size_t size, DWORD mask) {
     CDecodedPixels pixels;
     if (!pixels.Decode(bytes, size))
         return nullptr;
     return CreateImageEntry(pixels.Pixels(), pixels.Width(), pixels.Height(), mask);
 }
 
-ImageEntry* LoadImageEntry(LPCWSTR source, LPCWSTR type, DWORD mask)
-{
+ImageEntry* LoadImageEntry(LPCWSTR source, LPCWSTR type, DWORD mask) {
     if (source == nullptr)
         return nullptr;
     if (IsColorType(type)) {
@@ -177,8 +167,7 @@ ImageEntry* LoadImageEntry(LPCWSTR source, LPCWSTR type, DWORD mask)
     return DecodeImage(bytes.data(), bytes.size(), mask);
 }
 
-bool KeepOriginalBits(ImageEntry* entry)
-{
+bool KeepOriginalBits(ImageEntry* entry) {
     if (entry == nullptr || entry->bits == nullptr || !IsSideInRange(entry->width) || !IsSideInRange(entry->height))
         return false;
     const size_t size = static_cast<size_t>(entry->width) * static_cast<size_t>(entry->height) * kBytesPerPixel;
@@ -188,8 +177,7 @@ bool KeepOriginalBits(ImageEntry* entry)
     return true;
 }
 
-void FreeImageEntry(ImageEntry* entry, bool deleteEntry)
-{
+void FreeImageEntry(ImageEntry* entry, bool deleteEntry) {
     if (entry == nullptr)
         return;
     if (entry->bitmap != nullptr) {

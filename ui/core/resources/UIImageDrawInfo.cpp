@@ -2,27 +2,24 @@
 
 #include <cwchar>
 
-#include "ui/core/resources/UIImageDecode.h"
 #include "ui/core/base/UIValueParse.h"
+#include "ui/core/resources/UIImageDecode.h"
 
 namespace SkinUI {
 
 namespace {
 
-bool IsBlank(WCHAR ch)
-{
+bool IsBlank(WCHAR ch) {
     return ch != L'\0' && ch <= L' ';
 }
 
-LPCWSTR SkipBlanks(LPCWSTR cursor)
-{
+LPCWSTR SkipBlanks(LPCWSTR cursor) {
     while (IsBlank(*cursor))
         ++cursor;
     return cursor;
 }
 
-void ApplyItem(const CUIString& key, const CUIString& value, ImageDrawInfo* info, ImageSourceRequest* request)
-{
+void ApplyItem(const CUIString& key, const CUIString& value, ImageDrawInfo* info, ImageSourceRequest* request) {
     if (value.IsEmpty())
         return;
     if (key == L"file") {
@@ -59,8 +56,7 @@ void ApplyItem(const CUIString& key, const CUIString& value, ImageDrawInfo* info
 
 }  // namespace
 
-void ParseImageAttributes(LPCWSTR text, ImageDrawInfo* info, ImageSourceRequest* request)
-{
+void ParseImageAttributes(LPCWSTR text, ImageDrawInfo* info, ImageSourceRequest* request) {
     *request = ImageSourceRequest();
     if (text == nullptr)
         return;

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/core/resources/UIImageEntry.h"
 #include "ui/core/base/UIString.h"
+#include "ui/core/resources/UIImageEntry.h"
 
 namespace SkinUI {
 
@@ -27,10 +27,10 @@ struct ImageDrawInfo {
 
 // Where an image attribute string says the image comes from.
 struct ImageSourceRequest {
-    CUIString name;  // file or archive item, resource name or number, or colour
-    CUIString type;  // "restype", or the colour pseudo type
-    bool typeGiven = false;  // "res" or "color" occurred; otherwise the name is a file
-    DWORD mask = 0;          // colour made transparent
+    CUIString name;             // file or archive item, resource name or number, or colour
+    CUIString type;             // "restype", or the colour pseudo type
+    bool typeGiven = false;     // "res" or "color" occurred; otherwise the name is a file
+    DWORD mask = 0;             // colour made transparent
     bool keepOriginal = false;  // "hsl": keep the decoded pixels for colour adjustment
 
     // The type to load with: null for files, so that a "restype" without

@@ -8,9 +8,9 @@ namespace SkinUI {
 
 // A decoded image as the UI manager's image tables keep it.
 struct ImageEntry {
-    HBITMAP bitmap = nullptr;        // 32-bit top-down DIB section, owned
-    LPBYTE bits = nullptr;           // its pixels, premultiplied BGRA
-    LPBYTE originalBits = nullptr;   // owned copy of the decoded pixels (new[]) for colour adjustment, or null
+    HBITMAP bitmap = nullptr;       // 32-bit top-down DIB section, owned
+    LPBYTE bits = nullptr;          // its pixels, premultiplied BGRA
+    LPBYTE originalBits = nullptr;  // owned copy of the decoded pixels (new[]) for colour adjustment, or null
     int width = 0;
     int height = 0;
     bool hasAlpha = false;  // some pixel is not fully opaque or was masked out

@@ -31,8 +31,7 @@ HFONT CreateSkinFont(LPCWSTR faceName, int size, bool bold, bool underline, bool
     return ::CreateFontIndirectW(&logFont);
 }
 
-void FillFontEntry(FontEntry& entry, HFONT font, LPCWSTR faceName, int size, bool bold, bool underline,
-                   bool italic) {
+void FillFontEntry(FontEntry& entry, HFONT font, LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
     entry.font = font;
     entry.faceName = faceName;
     entry.size = size;
@@ -142,8 +141,7 @@ FontEntry* CResourceTables::GetFontInfo(HFONT font) {
     return entry;
 }
 
-void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic,
-                                     bool shared) {
+void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic, bool shared) {
     // An empty face name marks a block without a default font of its own.
     if (faceName == nullptr || *faceName == L'\0') {
         return;

@@ -14,18 +14,17 @@ const wchar_t kArchiveResourceType[] = L"ZIPRES";
 // ReadFile takes a 32-bit count, so large files are read in steps.
 constexpr DWORD kReadStep = 1u << 30;
 
-ResourceBytes ReadWholeFile(LPCWSTR path)
-{
+ResourceBytes ReadWholeFile(LPCWSTR path) {
     ResourceBytes bytes;
     if (path == nullptr || path[0] == L'\0')
         return bytes;
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return bytes;
     LARGE_INTEGER fileSize;
-    if (GetFileSizeEx(file, &fileSize) && fileSize.QuadPart > 0
-        && static_cast<unsigned long long>(fileSize.QuadPart) <= SIZE_MAX) {
+    if (GetFileSizeEx(file, &fileSize) && fileSize.QuadPart > 0 &&
+        static_cast<unsigned long long>(fileSize.QuadPart) <= SIZE_MAX) {
         bytes.resize(static_cast<size_t>(fileSize.QuadPart));
         size_t done = 0;
         while (done < bytes.size()) {
@@ -43,8 +42,7 @@ ResourceBytes ReadWholeFile(LPCWSTR path)
     return bytes;
 }
 
-ResourceBytes ReadArchiveItem(LPCWSTR name)
-{
+ResourceBytes ReadArchiveItem(LPCWSTR name) {
     ResourceBytes bytes;
     CResourceZipAccess access;
     ArchiveEntry entry;
@@ -57,17 +55,15 @@ ResourceBytes ReadArchiveItem(LPCWSTR name)
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
-LPCWSTR ResourceNameFromNumber(unsigned long number)
-{
+LPCWSTR ResourceNameFromNumber(unsigned long number) {
     if (number < 1 || number > 0xFFFF)
         return nullptr;
     return MAKEINTRESOURCEW(number);
 }
 
-LPCWSTR ResourceNameFromText(LPCWSTR text)
-{
+LPCWSTR ResourceNameFromText(LPCWSTR text) {
     if (text == nullptr || text[0] < L'0' || text[0] > L'9')
         return text;
     unsigned long number = 0;
@@ -79,8 +75,7 @@ LPCWSTR ResourceNameFromText(LPCWSTR text)
     return ResourceNameFromNumber(number);
 }
 
-bool FindResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type, ResourceView* view)
-{
+bool FindResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type, ResourceView* view) {
     if (name == nullptr || type == nullptr || view == nullptr)
         return false;
     HRSRC resource = FindResourceW(module, name, type);
@@ -96,8 +91,7 @@ bool FindResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type, ResourceView*
     return true;
 }
 
-ResourceBytes ReadResource(HMODULE module, LPCWSTR name, LPCWSTR type)
-{
+ResourceBytes ReadResource(HMODULE module, LPCWSTR name, LPCWSTR type) {
     ResourceBytes bytes;
     ResourceView view;
     if (FindResourceBytes(module, name, type, &view)) {
@@ -107,8 +101,7 @@ ResourceBytes ReadResource(HMODULE module, LPCWSTR name, LPCWSTR type)
     return bytes;
 }
 
-ResourceBytes ReadNamedFile(LPCWSTR name)
-{
+ResourceBytes ReadNamedFile(LPCWSTR name) {
     if (name == nullptr || name[0] == L'\0')
         return ResourceBytes();
     if (!CResourceLocation::GetResourceZip().IsEmpty())
@@ -116,13 +109,11 @@ ResourceBytes ReadNamedFile(LPCWSTR name)
     return ReadWholeFile((CResourceLocation::GetResourcePath() + name).GetData());
 }
 
-ResourceBytes ReadPlainPath(LPCWSTR path)
-{
+ResourceBytes ReadPlainPath(LPCWSTR path) {
     return ReadWholeFile(path);
 }
 
-bool UseArchiveResource(LPCWSTR name)
-{
+bool UseArchiveResource(LPCWSTR name) {
     ResourceView view;
     if (!FindResourceBytes(CResourceLocation::GetResourceInstance(), name, kArchiveResourceType, &view))
         return false;
@@ -137,4 +128,4 @@ bool UseArchiveResource(LPCWSTR name)
     return true;
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

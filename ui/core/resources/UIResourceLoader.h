@@ -43,4 +43,4 @@ ResourceBytes ReadPlainPath(LPCWSTR path);
 // cannot be loaded or is empty.
 bool UseArchiveResource(LPCWSTR name);
 
-} // namespace SkinUI
+}  // namespace SkinUI

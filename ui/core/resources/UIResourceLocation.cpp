@@ -24,39 +24,33 @@ struct LocationState {
 };
 
 // Built on first use, so that other files' static initialisers may call in.
-LocationState& State()
-{
+LocationState& State() {
     static LocationState state;
     return state;
 }
 
-void CloseCachedArchive(LocationState& state)
-{
+void CloseCachedArchive(LocationState& state) {
     if (state.zipHandle != nullptr) {
         CloseArchive(state.zipHandle);
         state.zipHandle = nullptr;
     }
 }
 
-} // namespace
+}  // namespace
 
-void CResourceLocation::SetInstance(HINSTANCE instance)
-{
+void CResourceLocation::SetInstance(HINSTANCE instance) {
     State().instance = instance;
 }
 
-HINSTANCE CResourceLocation::GetInstance()
-{
+HINSTANCE CResourceLocation::GetInstance() {
     return State().instance;
 }
 
-HINSTANCE CResourceLocation::GetResourceInstance()
-{
+HINSTANCE CResourceLocation::GetResourceInstance() {
     return State().instance;
 }
 
-CUIString CResourceLocation::GetInstancePath()
-{
+CUIString CResourceLocation::GetInstancePath() {
     HINSTANCE instance = State().instance;
     if (instance == nullptr)
         return CUIString();
@@ -78,8 +72,7 @@ CUIString CResourceLocation::GetInstancePath()
     return folder.Left(lastSeparator + 1);
 }
 
-void CResourceLocation::SetResourcePath(LPCWSTR path)
-{
+void CResourceLocation::SetResourcePath(LPCWSTR path) {
     CUIString& stored = State().resourcePath;
     stored = path;
     if (stored.IsEmpty())
@@ -89,13 +82,11 @@ void CResourceLocation::SetResourcePath(LPCWSTR path)
         stored += L'\\';
 }
 
-const CUIString& CResourceLocation::GetResourcePath()
-{
+const CUIString& CResourceLocation::GetResourcePath() {
     return State().resourcePath;
 }
 
-void CResourceLocation::SetResourceZip(LPCWSTR name, bool cached)
-{
+void CResourceLocation::SetResourceZip(LPCWSTR name, bool cached) {
     LocationState& state = State();
     if (state.resourceZip == (name != nullptr ? name : L"") && state.cachedZip == cached)
         return;
@@ -108,8 +99,7 @@ void CResourceLocation::SetResourceZip(LPCWSTR name, bool cached)
         state.zipHandle = OpenArchive((state.resourcePath + state.resourceZip).GetData());
 }
 
-void CResourceLocation::SetResourceZip(const void* bytes, size_t length)
-{
+void CResourceLocation::SetResourceZip(const void* bytes, size_t length) {
     LocationState& state = State();
     if (state.resourceZip == kMemoryResourceZip)
         return;
@@ -121,23 +111,19 @@ void CResourceLocation::SetResourceZip(const void* bytes, size_t length)
         state.zipHandle = OpenArchive(bytes, length);
 }
 
-const CUIString& CResourceLocation::GetResourceZip()
-{
+const CUIString& CResourceLocation::GetResourceZip() {
     return State().resourceZip;
 }
 
-bool CResourceLocation::IsCachedResourceZip()
-{
+bool CResourceLocation::IsCachedResourceZip() {
     return State().cachedZip;
 }
 
-ArchiveHandle CResourceLocation::GetResourceZipHandle()
-{
+ArchiveHandle CResourceLocation::GetResourceZipHandle() {
     return State().zipHandle;
 }
 
-ArchiveHandle CResourceLocation::OpenUncachedResourceZip()
-{
+ArchiveHandle CResourceLocation::OpenUncachedResourceZip() {
     const LocationState& state = State();
     if (state.resourceZip.IsEmpty())
         return nullptr;
@@ -146,9 +132,7 @@ ArchiveHandle CResourceLocation::OpenUncachedResourceZip()
     return OpenArchive((state.resourcePath + state.resourceZip).GetData());
 }
 
-CResourceZipAccess::CResourceZipAccess()
-    : m_archive(nullptr), m_ownsArchive(false)
-{
+CResourceZipAccess::CResourceZipAccess() : m_archive(nullptr), m_ownsArchive(false) {
     if (CResourceLocation::IsCachedResourceZip()) {
         m_archive = CResourceLocation::GetResourceZipHandle();
     } else {
@@ -157,10 +141,9 @@ CResourceZipAccess::CResourceZipAccess()
     }
 }
 
-CResourceZipAccess::~CResourceZipAccess()
-{
+CResourceZipAccess::~CResourceZipAccess() {
     if (m_ownsArchive && m_archive != nullptr)
         CloseArchive(m_archive);
 }
 
-} // namespace SkinUI
+}  // namespace SkinUI

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "ui/core/resources/UIArchive.h"
 #include "ui/core/base/UIString.h"
+#include "ui/core/resources/UIArchive.h"
 
 namespace SkinUI {
 
@@ -59,4 +59,4 @@ private:
     bool m_ownsArchive;
 };
 
-} // namespace SkinUI
+}  // namespace SkinUI

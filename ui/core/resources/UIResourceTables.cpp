@@ -1,8 +1,8 @@
 #include "ui/core/resources/UIResourceTables.h"
 
+#include "ui/core/base/UIStringMapValues.h"
 #include "ui/core/resources/UIImageDecode.h"
 #include "ui/core/resources/UILanguageStrings.h"
-#include "ui/core/base/UIStringMapValues.h"
 
 namespace SkinUI {
 
@@ -25,8 +25,7 @@ void ResourceBlock::RemoveAllFonts() {
 }
 
 void ResourceBlock::RemoveAllImages() {
-    DestroyMapValues<ImageEntry>(images, kBucketCount,
-                                 [](ImageEntry* entry) { Render::FreeImageEntry(entry, true); });
+    DestroyMapValues<ImageEntry>(images, kBucketCount, [](ImageEntry* entry) { Render::FreeImageEntry(entry, true); });
 }
 
 void ResourceBlock::RemoveAllDefaultAttributeLists() {

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "ui/core/resources/UIFontEntry.h"
-#include "ui/core/resources/UIImageEntry.h"
 #include "ui/core/base/UIString.h"
 #include "ui/core/base/UIStringMap.h"
+#include "ui/core/resources/UIFontEntry.h"
+#include "ui/core/resources/UIImageEntry.h"
 
 namespace SkinUI {
 
@@ -29,10 +29,10 @@ struct ResourceBlock {
     DWORD linkFontColor = 0;
     DWORD linkHoverFontColor = 0;
     DWORD selectedColor = 0;
-    FontEntry defaultFont;              // an empty face name: not set
-    CStringMap fonts;                   // decimal font id -> FontEntry*
-    CStringMap images;                  // image name -> ImageEntry*
-    CStringMap defaultAttributeLists;   // control class name -> CUIString*
+    FontEntry defaultFont;             // an empty face name: not set
+    CStringMap fonts;                  // decimal font id -> FontEntry*
+    CStringMap images;                 // image name -> ImageEntry*
+    CStringMap defaultAttributeLists;  // control class name -> CUIString*
 };
 
 // The block that every window falls back on; it lives until the process ends.

@@ -96,8 +96,7 @@ void CWindowAttributes::SetInitSize(LPCWSTR value) {
     // only records the value.
     HWND window = m_target.GetPaintWindow();
     if (window != nullptr && m_target.GetRoot() == nullptr) {
-        ::SetWindowPos(window, nullptr, 0, 0, m_initSize.cx, m_initSize.cy,
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        ::SetWindowPos(window, nullptr, 0, 0, m_initSize.cx, m_initSize.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     }
 }
 

@@ -137,8 +137,8 @@ bool IsCover(CXmlNode node) {
 
 }  // namespace
 
-CControlUI* CLayoutBuilder::Create(LPCWSTR source, LPCWSTR type, IDialogBuilderCallback* callback,
-                                   CUIManager* manager, CControlUI* parent) {
+CControlUI* CLayoutBuilder::Create(LPCWSTR source, LPCWSTR type, IDialogBuilderCallback* callback, CUIManager* manager,
+                                   CControlUI* parent) {
     m_callback = callback;
     if (!Load(source, type)) {
         return nullptr;
@@ -283,8 +283,7 @@ void CLayoutBuilder::BuildInclude(CXmlNode include, CControlUI* parent, CUIManag
                     return;
                 }
             }
-            if (!builder.Create(name, m_resourceType, m_callback, manager, parent) &&
-                !builder.m_document.IsValid()) {
+            if (!builder.Create(name, m_resourceType, m_callback, manager, parent) && !builder.m_document.IsValid()) {
                 return;
             }
         } else {

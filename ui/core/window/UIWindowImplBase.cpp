@@ -100,26 +100,65 @@ LRESULT WindowImplBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     using Handler = LRESULT (WindowImplBase::*)(UINT, WPARAM, LPARAM, bool&);
     Handler handler = nullptr;
     switch (message) {
-    case WM_CREATE: handler = &WindowImplBase::OnCreate; break;
-    case WM_CLOSE: handler = &WindowImplBase::OnClose; break;
-    case WM_DESTROY: handler = &WindowImplBase::OnDestroy; break;
-    case WM_NCACTIVATE: handler = &WindowImplBase::OnNcActivate; break;
-    case WM_NCCALCSIZE: handler = &WindowImplBase::OnNcCalcSize; break;
-    case WM_NCPAINT: handler = &WindowImplBase::OnNcPaint; break;
-    case WM_NCHITTEST: handler = &WindowImplBase::OnNcHitTest; break;
-    case WM_GETMINMAXINFO: handler = &WindowImplBase::OnGetMinMaxInfo; break;
-    case WM_MOUSEWHEEL: handler = &WindowImplBase::OnMouseWheel; break;
-    case WM_MOUSEHOVER: handler = &WindowImplBase::OnMouseHover; break;
-    case WM_SIZE: handler = &WindowImplBase::OnSize; break;
-    case WM_CHAR: handler = &WindowImplBase::OnChar; break;
-    case WM_SYSCOMMAND: handler = &WindowImplBase::OnSysCommand; break;
-    case WM_KEYDOWN: handler = &WindowImplBase::OnKeyDown; break;
-    case WM_KILLFOCUS: handler = &WindowImplBase::OnKillFocus; break;
-    case WM_SETFOCUS: handler = &WindowImplBase::OnSetFocus; break;
-    case WM_LBUTTONUP: handler = &WindowImplBase::OnLButtonUp; break;
-    case WM_LBUTTONDOWN: handler = &WindowImplBase::OnLButtonDown; break;
-    case WM_MOUSEMOVE: handler = &WindowImplBase::OnMouseMove; break;
-    default: break;
+    case WM_CREATE:
+        handler = &WindowImplBase::OnCreate;
+        break;
+    case WM_CLOSE:
+        handler = &WindowImplBase::OnClose;
+        break;
+    case WM_DESTROY:
+        handler = &WindowImplBase::OnDestroy;
+        break;
+    case WM_NCACTIVATE:
+        handler = &WindowImplBase::OnNcActivate;
+        break;
+    case WM_NCCALCSIZE:
+        handler = &WindowImplBase::OnNcCalcSize;
+        break;
+    case WM_NCPAINT:
+        handler = &WindowImplBase::OnNcPaint;
+        break;
+    case WM_NCHITTEST:
+        handler = &WindowImplBase::OnNcHitTest;
+        break;
+    case WM_GETMINMAXINFO:
+        handler = &WindowImplBase::OnGetMinMaxInfo;
+        break;
+    case WM_MOUSEWHEEL:
+        handler = &WindowImplBase::OnMouseWheel;
+        break;
+    case WM_MOUSEHOVER:
+        handler = &WindowImplBase::OnMouseHover;
+        break;
+    case WM_SIZE:
+        handler = &WindowImplBase::OnSize;
+        break;
+    case WM_CHAR:
+        handler = &WindowImplBase::OnChar;
+        break;
+    case WM_SYSCOMMAND:
+        handler = &WindowImplBase::OnSysCommand;
+        break;
+    case WM_KEYDOWN:
+        handler = &WindowImplBase::OnKeyDown;
+        break;
+    case WM_KILLFOCUS:
+        handler = &WindowImplBase::OnKillFocus;
+        break;
+    case WM_SETFOCUS:
+        handler = &WindowImplBase::OnSetFocus;
+        break;
+    case WM_LBUTTONUP:
+        handler = &WindowImplBase::OnLButtonUp;
+        break;
+    case WM_LBUTTONDOWN:
+        handler = &WindowImplBase::OnLButtonDown;
+        break;
+    case WM_MOUSEMOVE:
+        handler = &WindowImplBase::OnMouseMove;
+        break;
+    default:
+        break;
     }
     bool handled = handler != nullptr;
     if (handled) {
@@ -145,8 +184,8 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     ::SetWindowLongW(m_hwnd, GWL_STYLE, (style & ~static_cast<LONG>(kCaptionStyle)) | static_cast<LONG>(kClipStyles));
     RECT client;
     ::GetClientRect(m_hwnd, &client);
-    ::SetWindowPos(m_hwnd, nullptr, client.left, client.top, client.right - client.left,
-                   client.bottom - client.top, SWP_FRAMECHANGED);
+    ::SetWindowPos(m_hwnd, nullptr, client.left, client.top, client.right - client.left, client.bottom - client.top,
+                   SWP_FRAMECHANGED);
 
     m_manager.Init(m_hwnd, nullptr);
     m_manager.AddPreMessageFilter(this);
@@ -239,8 +278,8 @@ LRESULT WindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM lParam, bool&) {
     }
 
     const RECT caption = m_manager.GetCaptionRect();
-    if (point.x >= client.left + caption.left && point.x < client.right - caption.right &&
-        point.y >= caption.top && point.y < caption.bottom) {
+    if (point.x >= client.left + caption.left && point.x < client.right - caption.right && point.y >= caption.top &&
+        point.y < caption.bottom) {
         CControlUI* control = m_manager.FindControl(point);
         if (control != nullptr && _wcsicmp(control->GetClass(), L"Button") != 0 &&
             _wcsicmp(control->GetClass(), L"Option") != 0 && _wcsicmp(control->GetClass(), L"Text") != 0) {
@@ -299,10 +338,10 @@ LRESULT WindowImplBase::OnSysCommand(UINT message, WPARAM wParam, LPARAM lParam,
     return result;
 }
 
-#define SKINUI_NOT_HANDLED(Name)                                                  \
-    LRESULT WindowImplBase::Name(UINT, WPARAM, LPARAM, bool& handled) {           \
-        handled = false;                                                          \
-        return 0;                                                                 \
+#define SKINUI_NOT_HANDLED(Name)                                        \
+    LRESULT WindowImplBase::Name(UINT, WPARAM, LPARAM, bool& handled) { \
+        handled = false;                                                \
+        return 0;                                                       \
     }
 SKINUI_NOT_HANDLED(OnClose)
 SKINUI_NOT_HANDLED(OnDestroy)

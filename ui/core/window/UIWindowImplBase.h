@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/core/window/UILayoutBuilder.h"
 #include "ui/core/manager/UIManager.h"
+#include "ui/core/window/UILayoutBuilder.h"
 #include "ui/core/window/UINotifyPump.h"
 #include "ui/core/window/UIWindowWnd.h"
 
@@ -11,10 +11,10 @@ namespace SkinUI {
 
 // How a window finds its skin (GetResourceType).
 enum UISkinSource {
-    UISKIN_FILE = 1,             // GetSkinFile() under the resource folder
-    UISKIN_ARCHIVE_FILE = 2,     // an item of the archive GetZipFileName() under the resource folder
-    UISKIN_RESOURCE = 3,         // GetSkinFile() is the number of a program resource of type "xml"
-    UISKIN_ARCHIVE_RESOURCE = 4, // an item of the archive held in the "ZIPRES" resource GetResourceId()
+    UISKIN_FILE = 1,              // GetSkinFile() under the resource folder
+    UISKIN_ARCHIVE_FILE = 2,      // an item of the archive GetZipFileName() under the resource folder
+    UISKIN_RESOURCE = 3,          // GetSkinFile() is the number of a program resource of type "xml"
+    UISKIN_ARCHIVE_RESOURCE = 4,  // an item of the archive held in the "ZIPRES" resource GetResourceId()
 };
 
 // A borderless skinned window: builds its control tree from a skin on

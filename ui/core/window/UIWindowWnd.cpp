@@ -144,8 +144,7 @@ void CWindowWnd::CenterWindow() {
     const int x = (reference.left + reference.right) / 2 - width / 2;
     const int y = (reference.top + reference.bottom) / 2 - height / 2;
     ::SetWindowPos(m_hwnd, nullptr, ClampSpan(x, width, area.left, area.right),
-                   ClampSpan(y, height, area.top, area.bottom), -1, -1,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                   ClampSpan(y, height, area.top, area.bottom), -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CWindowWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -21,8 +21,8 @@ public:
     bool RegisterWindowClass();
     bool RegisterSuperclass();
 
-    HWND Create(HWND parent, LPCWSTR title, DWORD style, DWORD exStyle, int x = CW_USEDEFAULT,
-                int y = CW_USEDEFAULT, int width = CW_USEDEFAULT, int height = CW_USEDEFAULT, HMENU menu = nullptr);
+    HWND Create(HWND parent, LPCWSTR title, DWORD style, DWORD exStyle, int x = CW_USEDEFAULT, int y = CW_USEDEFAULT,
+                int width = CW_USEDEFAULT, int height = CW_USEDEFAULT, HMENU menu = nullptr);
     HWND Create(HWND parent, LPCWSTR title, DWORD style, DWORD exStyle, const RECT& rect, HMENU menu = nullptr);
 
     void ShowWindow(bool show = true, bool takeFocus = true);

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include "ui/core/resources/UIArchive.h"
-#include "ui/core/resources/UIResourceLocation.h"
 #include "ui/core/base/UIString.h"
 #include "ui/core/base/UIUtf8.h"
+#include "ui/core/resources/UIArchive.h"
+#include "ui/core/resources/UIResourceLocation.h"
 #include "ui/core/xml/XmlScan.h"
 
 namespace SkinUI {
@@ -210,8 +210,8 @@ bool CXmlDocument::LoadFromFile(LPCWSTR name, XmlEncoding encoding) {
 
 bool CXmlDocument::LoadFromFolder(LPCWSTR name, XmlEncoding encoding) {
     const CUIString path = CResourceLocation::GetResourcePath() + name;
-    CFileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr));
+    CFileHandle file(
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.Get() == INVALID_HANDLE_VALUE) {
         return Fail(L"Error opening file");
     }

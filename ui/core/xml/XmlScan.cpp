@@ -42,8 +42,9 @@ WCHAR* FindXmlStop(WCHAR* p, WCHAR end) {
     const __m128i nuls = _mm_setzero_si128();
     for (;;) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(block, ends), _mm_cmpeq_epi16(block, ampersands)),
-                                          _mm_cmpeq_epi16(block, nuls));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(block, ends), _mm_cmpeq_epi16(block, ampersands)),
+                         _mm_cmpeq_epi16(block, nuls));
         const int hitBits = _mm_movemask_epi8(hits);
         if (hitBits != 0) {
             return p + FirstCharacter(hitBits);
