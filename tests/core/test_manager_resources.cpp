@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "location_reset.h"
+#include "paint_canvas.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/render/UIRender.h"
 #include "ui_test_window.h"
@@ -73,6 +74,31 @@ TEST(ManagerResources, ImagesOfAnAttributeAreLoadedOnFirstDrawAndKept) {
     EXPECT_FALSE(CRenderer::DrawImage(nullptr, &manager, rect, rect, missing));
     EXPECT_TRUE(missing.loadAttempted);
     EXPECT_EQ(nullptr, manager.GetImage(L"9499"));
+}
+
+TEST(ManagerResources, ADrawCanPlaceAndFadeAnImageWithoutChangingItsAttributes) {
+    LocationReset location;
+    CResourceLocation::SetInstance(::GetModuleHandleW(nullptr));
+    CUIManager manager;
+    ImageDrawInfo info;
+    info.text = L"res='9401' restype='PNG' source='0,0,1,1' dest='0,0,2,2'";
+    PaintCanvas canvas(6, 6, 0xFFFFFFFF);
+    const RECT item = canvas.Rect();
+    const RECT elsewhere = {3, 3, 5, 5};
+    ImageDrawOverride placed;
+    placed.dest = &elsewhere;
+    ASSERT_TRUE(CRenderer::DrawImage(canvas.Dc(), &manager, item, item, info, placed));
+    EXPECT_EQ(0xFF0000u, canvas.Rgb(4, 4));
+    EXPECT_EQ(0xFFFFFFu, canvas.Rgb(1, 1));
+
+    ImageDrawOverride invisible;
+    invisible.fade = 0;
+    CRenderer::DrawImage(canvas.Dc(), &manager, item, item, info, invisible);
+    EXPECT_EQ(0xFFFFFFu, canvas.Rgb(1, 1)) << "fade 0 draws nothing";
+
+    CRenderer::DrawImage(canvas.Dc(), &manager, item, item, info);
+    EXPECT_EQ(0xFF0000u, canvas.Rgb(1, 1)) << "the attribute's own place and opacity are kept";
+    EXPECT_EQ(255, info.fade);
 }
 
 TEST(ManagerWindowAttributes, SizeResizesTheWindowOnlyBeforeTheTreeIsAttached) {

@@ -210,6 +210,9 @@ public:
     void RemoveAllCustomAttribute();
 
 protected:
+    // Draws an image record over this control's item rectangle, clipped to the
+    // part being painted; false when the image cannot be loaded.
+    bool DrawImage(HDC dc, ImageDrawInfo& info, const ImageDrawOverride& override = ImageDrawOverride());
     // The tests of FindControl that come before any control is offered.
     bool PassesSearchFilters(FindControlProc proc, LPVOID data, UINT flags);
     // Cuts `rect` by the rectangles of the ancestors; false when nothing is left

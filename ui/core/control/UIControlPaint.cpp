@@ -67,8 +67,12 @@ void CControlUI::PaintBkColor(HDC dc) {
     CRenderer::DrawGradient(dc, m_itemRect, AdjustColor(m_bkColor), AdjustColor(m_bkColor2), true, kGradientSteps);
 }
 
+bool CControlUI::DrawImage(HDC dc, ImageDrawInfo& info, const ImageDrawOverride& override) {
+    return CRenderer::DrawImage(dc, m_manager, m_itemRect, m_paintRect, info, override);
+}
+
 void CControlUI::PaintBkImage(HDC dc) {
-    CRenderer::DrawImage(dc, m_manager, m_itemRect, m_paintRect, m_bkImage);
+    DrawImage(dc, m_bkImage);
 }
 
 void CControlUI::PaintStateImage(HDC /*dc*/) {}
@@ -198,7 +202,7 @@ void CControlUI::SetBkImage(LPCWSTR description) {
     }
     m_bkImage.Clear();
     m_bkImage.text = description;
-    CRenderer::DrawImage(nullptr, m_manager, m_itemRect, m_paintRect, m_bkImage);
+    DrawImage(nullptr, m_bkImage);
     // A float control without a size request takes the size of its image.
     if (m_isFloat && m_fixedWidth == 0 && m_fixedHeight == 0 && m_bkImage.image != nullptr) {
         m_fixedWidth = m_bkImage.image->width;

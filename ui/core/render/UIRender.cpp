@@ -80,8 +80,8 @@ void CRenderer::DrawRichText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR te
     Render::DrawRichText(dc, manager->GetTextHost(), rect, text, color, linkRects, linkNames, linkCount, fontId, style);
 }
 
-bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect,
-                          ImageDrawInfo& info) {
+bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect, ImageDrawInfo& info,
+                          const ImageDrawOverride& override) {
     if (manager == nullptr) {
         return true;
     }
@@ -111,18 +111,19 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
     if (source.bottom > image.height) {
         source.bottom = image.height;
     }
+    const RECT& relative = override.dest != nullptr ? *override.dest : info.dest;
     RECT dest = itemRect;
-    if (!IsZero(info.dest)) {
-        dest.left = itemRect.left + info.dest.left;
-        dest.top = itemRect.top + info.dest.top;
-        dest.right =
-            itemRect.left + info.dest.right < itemRect.right ? itemRect.left + info.dest.right : itemRect.right;
+    if (!IsZero(relative)) {
+        dest.left = itemRect.left + relative.left;
+        dest.top = itemRect.top + relative.top;
+        dest.right = itemRect.left + relative.right < itemRect.right ? itemRect.left + relative.right : itemRect.right;
         dest.bottom =
-            itemRect.top + info.dest.bottom < itemRect.bottom ? itemRect.top + info.dest.bottom : itemRect.bottom;
+            itemRect.top + relative.bottom < itemRect.bottom ? itemRect.top + relative.bottom : itemRect.bottom;
     }
+    const BYTE fade = override.fade >= 0 ? static_cast<BYTE>(override.fade > 255 ? 255 : override.fade) : info.fade;
     RECT overlap;
     if (::IntersectRect(&overlap, &dest, &itemRect) && ::IntersectRect(&overlap, &dest, &paintRect)) {
-        Render::DrawImageComposed(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha, info.fade,
+        Render::DrawImageComposed(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha, fade,
                                   info.hole, info.xTiled, info.yTiled);
     }
     return true;

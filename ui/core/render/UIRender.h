@@ -8,6 +8,14 @@ namespace SkinUI {
 
 class CUIManager;
 
+// What one draw changes of an image's parsed attributes, without changing the
+// attributes themselves: a scroll bar places each part where it lies now, a
+// fading button draws at the alpha of the moment.
+struct ImageDrawOverride {
+    const RECT* dest = nullptr;  // relative to the item rectangle, as "dest" is
+    int fade = -1;               // 0 to 255; below 0 keeps the attribute's
+};
+
 // Narrows the clip region of a device context until the scope ends, then
 // puts the previous region back. A scope clips once.
 class CClipScope {
@@ -58,8 +66,8 @@ public:
     // the manager's image table at its first paint (once per attribute value);
     // false when it cannot be loaded. With a null `dc` the image is only
     // loaded, and without a manager nothing happens (true).
-    static bool DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect,
-                          ImageDrawInfo& info);
+    static bool DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, const RECT& paintRect, ImageDrawInfo& info,
+                          const ImageDrawOverride& override = ImageDrawOverride());
 };
 
 }  // namespace SkinUI
