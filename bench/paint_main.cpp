@@ -132,7 +132,8 @@ public:
         for (int column = 0; column < kColumns; ++column) {
             HDC cell = ::CreateCompatibleDC(reference);
             LPBYTE bits = nullptr;
-            HBITMAP bitmap = SkinUI::Render::CreateTopDownBitmap(kColumnWidths[column], kRowHeight, &bits);
+            HBITMAP bitmap =
+                SkinUI::Render::CreateDib32(kColumnWidths[column], kRowHeight, SkinUI::Render::DibRows::TopDown, &bits);
             ::SelectObject(cell, bitmap);
             const RECT rect = {0, 0, kColumnWidths[column], kRowHeight};
             SkinUI::Render::DrawImageRaw(cell, image, rect, rect, RECT{0, 0, 32, 24}, kCorner, true, 255, false, false,

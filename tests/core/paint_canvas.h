@@ -15,7 +15,7 @@ class PaintCanvas {
 public:
     PaintCanvas(int width, int height, DWORD fill = 0) : m_width(width), m_height(height) {
         LPBYTE bits = nullptr;
-        m_bitmap = SkinUI::Render::CreateTopDownBitmap(width, height, &bits);
+        m_bitmap = SkinUI::Render::CreateDib32(width, height, SkinUI::Render::DibRows::TopDown, &bits);
         m_pixels = reinterpret_cast<DWORD*>(bits);
         m_dc = CreateCompatibleDC(nullptr);
         m_previous = SelectObject(m_dc, m_bitmap);

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "tests/core/paint_canvas.h"
-#include "ui/core/gdi/UIArgbBitmap.h"
 #include "ui/core/gdi/UIClipRegion.h"
+#include "ui/core/gdi/UIDibSurface.h"
 #include "ui/core/gdi/UIRenderFill.h"
 
 using namespace SkinUI::Render;
@@ -89,7 +89,7 @@ TEST(ClipRegion, NestedScopesInsideARoundedClipKeepItsCorners) {
 
 TEST(ArgbBitmap, IsABottomUp32BitSectionAndRefusesEmptySizes) {
     LPBYTE bits = nullptr;
-    HBITMAP bitmap = CreateARGB32Bitmap(nullptr, 4, 3, &bits);
+    HBITMAP bitmap = CreateDib32(4, 3, DibRows::BottomUp, &bits);
     ASSERT_NE(nullptr, bitmap);
     ASSERT_NE(nullptr, bits);
     DIBSECTION section = {};
@@ -110,7 +110,7 @@ TEST(ArgbBitmap, IsABottomUp32BitSectionAndRefusesEmptySizes) {
 
     for (SIZE size : {SIZE{0, 3}, SIZE{3, 0}, SIZE{-1, 4}}) {
         bits = reinterpret_cast<LPBYTE>(1);
-        EXPECT_EQ(nullptr, CreateARGB32Bitmap(nullptr, size.cx, size.cy, &bits));
+        EXPECT_EQ(nullptr, CreateDib32(size.cx, size.cy, DibRows::BottomUp, &bits));
         EXPECT_EQ(nullptr, bits);
     }
 }

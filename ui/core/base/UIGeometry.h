@@ -4,6 +4,14 @@
 
 namespace SkinUI {
 
+inline LONG Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+
+inline LONG Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+
 // RECT with the few operations layout code needs; it stays layout-compatible
 // with RECT so that it can be handed to Win32 calls directly.
 class CUIRect : public RECT {
@@ -13,8 +21,8 @@ public:
     CUIRect(LONG leftEdge, LONG topEdge, LONG rightEdge, LONG bottomEdge)
         : RECT{leftEdge, topEdge, rightEdge, bottomEdge} {}
 
-    LONG GetWidth() const { return right - left; }
-    LONG GetHeight() const { return bottom - top; }
+    LONG GetWidth() const { return Width(*this); }
+    LONG GetHeight() const { return Height(*this); }
     void Empty() { left = top = right = bottom = 0; }
 
     // Grows to cover `rect` as well; an empty rectangle still counts as a point.

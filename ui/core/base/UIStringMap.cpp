@@ -77,6 +77,15 @@ void CStringMap::Unlink(Entry* entry, UINT bucket) {
     }
 }
 
+void CStringMap::LinkFront(Entry* entry, UINT bucket) {
+    entry->previous = nullptr;
+    entry->next = m_buckets[bucket];
+    if (entry->next != nullptr) {
+        entry->next->previous = entry;
+    }
+    m_buckets[bucket] = entry;
+}
+
 LPVOID CStringMap::Find(LPCWSTR key, bool optimize) {
     if (key == nullptr || m_count == 0) {
         return nullptr;
@@ -88,10 +97,7 @@ LPVOID CStringMap::Find(LPCWSTR key, bool optimize) {
     }
     if (optimize && entry->previous != nullptr) {
         Unlink(entry, bucket);
-        entry->previous = nullptr;
-        entry->next = m_buckets[bucket];
-        m_buckets[bucket]->previous = entry;
-        m_buckets[bucket] = entry;
+        LinkFront(entry, bucket);
     }
     return entry->value;
 }
@@ -104,11 +110,7 @@ bool CStringMap::Insert(LPCWSTR key, LPVOID value) {
     if (FindEntry(key, &bucket) != nullptr) {
         return false;
     }
-    Entry* entry = new Entry{CUIString(key), value, nullptr, m_buckets[bucket]};
-    if (entry->next != nullptr) {
-        entry->next->previous = entry;
-    }
-    m_buckets[bucket] = entry;
+    LinkFront(new Entry{CUIString(key), value, nullptr, nullptr}, bucket);
     ++m_count;
     return true;
 }

@@ -43,6 +43,7 @@ private:
 
     Entry* FindEntry(LPCWSTR key, UINT* bucket) const;
     void Unlink(Entry* entry, UINT bucket);
+    void LinkFront(Entry* entry, UINT bucket);
     void FreeEntries();
 
     Entry** m_buckets;

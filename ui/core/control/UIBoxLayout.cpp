@@ -2,9 +2,13 @@
 
 #include <cwchar>
 
-#include "ui/controls/UIScrollBar.h"
 #include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
+
+// A container owns its built-in scroll bars, which are controls of their own.
+#include "ui/controls/UIScrollBar.h"
+// Controls call back into the manager that owns their tree (invalidation,
+// notifications, timers, fonts).
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
@@ -15,10 +19,6 @@ constexpr DWORD kSeparatorPreviewColor = 0xAA000000;
 
 int Smaller(int first, int second) {
     return first < second ? first : second;
-}
-
-bool IsShown(const CScrollBarUI* bar) {
-    return bar != nullptr && bar->IsVisible();
 }
 
 // Geometry along the layout's main axis (the stacking direction) and across
@@ -155,15 +155,7 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
     int adjustablesPlaced = 0;
     int neededMain = 0;
     bool firstPlaced = true;
-    for (int index = 0; index < m_items.GetSize(); ++index) {
-        auto* child = static_cast<CControlUI*>(m_items[index]);
-        if (!child->IsVisible()) {
-            continue;
-        }
-        if (child->IsFloat()) {
-            SetFloatPos(index);
-            continue;
-        }
+    PlaceChildren([&](CControlUI* child) {
         const AxisPadding pad(axis, child->GetPadding());
         remaining -= pad.before;
         const int crossRoom = Smaller(availableCross - pad.crossBefore - pad.crossAfter, axis.CrossLimit(*child));
@@ -228,7 +220,7 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         neededMain += mainSize + pad.before + pad.after;
         remaining -= mainSize + pad.after + m_childPadding;
         firstPlaced = false;
-    }
+    });
     const SIZE needed = axis.MakeSize(neededMain + gaps, neededCross);
     UpdateScrollBars(area, needed.cx, needed.cy);
 }

@@ -3,9 +3,13 @@
 #include <cwchar>
 #include <initializer_list>
 
-#include "ui/controls/UIScrollBar.h"
 #include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
+
+// A container owns its built-in scroll bars, which are controls of their own.
+#include "ui/controls/UIScrollBar.h"
+// Controls call back into the manager that owns their tree (invalidation,
+// notifications, timers, fonts).
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
@@ -209,19 +213,11 @@ void CContainerUI::SetPos(RECT rect, bool needInvalidate) {
         area.right += m_horizontalScrollBar->GetScrollRange();
         area.bottom -= m_horizontalScrollBar->GetFixedHeight();
     }
-    for (int index = 0; index < m_items.GetSize(); ++index) {
-        auto* child = static_cast<CControlUI*>(m_items[index]);
-        if (!child->IsVisible()) {
-            continue;
-        }
-        if (child->IsFloat()) {
-            SetFloatPos(index);
-            continue;
-        }
+    PlaceChildren([&area](CControlUI* child) {
         const int width = ClampToLimits(area.right - area.left, child->GetMinWidth(), child->GetMaxWidth());
         const int height = ClampToLimits(area.bottom - area.top, child->GetMinHeight(), child->GetMaxHeight());
         child->SetPos(RECT{area.left, area.top, area.left + width, area.top + height}, false);
-    }
+    });
 }
 
 void CContainerUI::SetFloatPos(int index) {

@@ -108,6 +108,25 @@ public:
     virtual void UpdateScrollBars(RECT rect, int cxRequired, int cyRequired);
 
 protected:
+    // Calls `place` with each visible child that is not floating, in order;
+    // floating children are placed by their own requests on the way.
+    template <typename Place>
+    void PlaceChildren(Place place) {
+        for (int index = 0; index < m_items.GetSize(); ++index) {
+            auto* child = static_cast<CControlUI*>(m_items[index]);
+            if (!child->IsVisible()) {
+                continue;
+            }
+            if (child->IsFloat()) {
+                SetFloatPos(index);
+                continue;
+            }
+            place(child);
+        }
+    }
+    // A built-in bar that exists and is visible; usable when also enabled.
+    static bool IsShown(const CScrollBarUI* bar);
+    static bool IsUsable(const CScrollBarUI* bar);
     // Destroys a removed child now or after the current message.
     void DisposeChild(CControlUI* control);
     // Lays the container out again at its current place.

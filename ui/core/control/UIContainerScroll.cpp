@@ -2,7 +2,12 @@
 
 #include <cstdlib>
 
+#include "ui/core/base/UIGeometry.h"
+
+// A container owns its built-in scroll bars, which are controls of their own.
 #include "ui/controls/UIScrollBar.h"
+// Controls call back into the manager that owns their tree (invalidation,
+// notifications, timers, fonts).
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
@@ -11,23 +16,15 @@ namespace {
 
 constexpr int kMinimumLineStep = 8;
 
-bool IsShown(const CScrollBarUI* bar) {
+}  // namespace
+
+bool CContainerUI::IsShown(const CScrollBarUI* bar) {
     return bar != nullptr && bar->IsVisible();
 }
 
-bool IsUsable(const CScrollBarUI* bar) {
+bool CContainerUI::IsUsable(const CScrollBarUI* bar) {
     return IsShown(bar) && bar->IsEnabled();
 }
-
-int Width(const RECT& rect) {
-    return rect.right - rect.left;
-}
-
-int Height(const RECT& rect) {
-    return rect.bottom - rect.top;
-}
-
-}  // namespace
 
 SIZE CContainerUI::GetScrollPos() const {
     SIZE pos = {0, 0};

@@ -1,6 +1,9 @@
 #include "ui/core/control/UIControl.h"
 
 #include "ui/core/base/UISizeLimits.h"
+
+// Controls call back into the manager that owns their tree (invalidation,
+// notifications, timers, fonts).
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {

@@ -1,5 +1,7 @@
 #include "ui/core/control/UIControl.h"
 
+// Controls call back into the manager that owns their tree (invalidation,
+// notifications, timers, fonts).
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {

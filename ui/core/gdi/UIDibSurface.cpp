@@ -3,14 +3,14 @@
 namespace SkinUI {
 namespace Render {
 
-HBITMAP CreateTopDownBitmap(int width, int height, LPBYTE* bits) {
+HBITMAP CreateDib32(int width, int height, DibRows rows, LPBYTE* bits) {
     *bits = nullptr;
     if (width <= 0 || height <= 0)
         return nullptr;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biHeight = rows == DibRows::TopDown ? -height : height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -26,7 +26,7 @@ HBITMAP CreateTopDownBitmap(int width, int height, LPBYTE* bits) {
 
 CDibSurface::CDibSurface(int width, int height) {
     LPBYTE bits = nullptr;
-    m_bitmap = CreateTopDownBitmap(width, height, &bits);
+    m_bitmap = CreateDib32(width, height, DibRows::TopDown, &bits);
     if (m_bitmap == nullptr)
         return;
     m_dc = CreateCompatibleDC(nullptr);

@@ -5,9 +5,13 @@
 namespace SkinUI {
 namespace Render {
 
-// A 32-bit top-down DIB section; `bits` receives its pixel memory. Null (and
-// null bits) when the size is not positive or the system refuses it.
-HBITMAP CreateTopDownBitmap(int width, int height, LPBYTE* bits);
+// The order of a DIB section's rows in memory: from the top for pixel work,
+// from the bottom as screen copies and clipboard bitmaps expect.
+enum class DibRows { TopDown, BottomUp };
+
+// A 32-bit DIB section; `bits` receives its pixel memory. Null (and null
+// bits) when the size is not positive or the system refuses it.
+HBITMAP CreateDib32(int width, int height, DibRows rows, LPBYTE* bits);
 
 // A memory DC drawing into a 32-bit top-down DIB section of its own, for
 // pixel work that GDI cannot do.

@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
+#include "ui/core/base/UIGeometry.h"
 #include "ui/core/gdi/UIAlphaBlend.h"
 
 namespace SkinUI {
 namespace Render {
 
 namespace {
-
-LONG Width(const RECT& rect) {
-    return rect.right - rect.left;
-}
-
-LONG Height(const RECT& rect) {
-    return rect.bottom - rect.top;
-}
 
 bool Intersects(const RECT& a, const RECT& b) {
     RECT common;

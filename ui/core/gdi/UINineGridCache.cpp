@@ -111,7 +111,7 @@ ComposedCache& Cache() {
 const Composed* Compose(HBITMAP image, const RECT& source, const RECT& corner, SIZE size, bool hole, bool xTiled,
                         bool yTiled) {
     LPBYTE bits = nullptr;
-    HBITMAP bitmap = CreateTopDownBitmap(size.cx, size.cy, &bits);
+    HBITMAP bitmap = CreateDib32(size.cx, size.cy, DibRows::TopDown, &bits);
     if (bitmap == nullptr) {
         return nullptr;
     }

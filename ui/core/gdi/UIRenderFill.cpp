@@ -116,7 +116,7 @@ void DrawColor(HDC dc, const RECT& rect, DWORD color) {
     // AlphaBlend takes premultiplied pixels: the colour as given would come
     // out too bright.
     LPBYTE bits = nullptr;
-    HBITMAP pixel = CreateTopDownBitmap(1, 1, &bits);
+    HBITMAP pixel = CreateDib32(1, 1, DibRows::TopDown, &bits);
     if (pixel == nullptr)
         return;
     *reinterpret_cast<DWORD*>(bits) = Premultiplied(color);

@@ -1,6 +1,6 @@
 #include "ui/core/manager/UIBackBuffer.h"
 
-#include "ui/core/gdi/UIArgbBitmap.h"
+#include "ui/core/gdi/UIDibSurface.h"
 
 namespace SkinUI {
 
@@ -13,7 +13,7 @@ bool CBackBuffer::Ensure(HDC reference, int width, int height, bool argb) {
         return false;
     }
     LPBYTE bits = nullptr;
-    m_bitmap = argb ? Render::CreateARGB32Bitmap(reference, width, height, &bits)
+    m_bitmap = argb ? Render::CreateDib32(width, height, Render::DibRows::BottomUp, &bits)
                     : ::CreateCompatibleBitmap(reference, width, height);
     m_dc = m_bitmap != nullptr ? ::CreateCompatibleDC(reference) : nullptr;
     if (m_dc == nullptr || (argb && bits == nullptr)) {

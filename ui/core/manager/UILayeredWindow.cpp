@@ -1,7 +1,6 @@
 #include "ui/core/control/UIControl.h"
 #include "ui/core/gdi/UIDibSurface.h"
 #include "ui/core/manager/UILayeredApi.h"
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/manager/UIPaintPipeline.h"
 #include "ui/core/render/UIRender.h"
 
@@ -17,7 +16,7 @@ void ChangeExStyle(HWND hwnd, LONG add, LONG remove) {
 }  // namespace
 
 void CPaintPipeline::SetLayered(bool layered) {
-    const HWND hwnd = m_manager.GetPaintWindow();
+    const HWND hwnd = m_host.GetPaintWindow();
     if (hwnd == nullptr || layered == m_layered || (::GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) != 0) {
         return;
     }
@@ -34,15 +33,15 @@ void CPaintPipeline::SetLayered(bool layered) {
     m_layered = layered;
     // The skin may ask for layering before its tree is attached; the tree is
     // laid out on its first paint anyway.
-    if (m_manager.GetRoot() != nullptr) {
-        m_manager.GetRoot()->NeedUpdate();
+    if (m_host.GetRoot() != nullptr) {
+        m_host.GetRoot()->NeedUpdate();
     }
     Invalidate();
 }
 
 void CPaintPipeline::SetOpacity(BYTE opacity) {
     m_layeredOpacity = opacity;
-    const HWND hwnd = m_manager.GetPaintWindow();
+    const HWND hwnd = m_host.GetPaintWindow();
     const SetLayeredWindowAttributesFunction setAttributes = CurrentSetLayeredWindowAttributes();
     if (hwnd == nullptr || setAttributes == nullptr) {
         return;
@@ -72,7 +71,7 @@ void CPaintPipeline::SetLayeredImage(LPCWSTR description) {
 }
 
 bool CPaintPipeline::OnLayeredTimer() {
-    const HWND hwnd = m_manager.GetPaintWindow();
+    const HWND hwnd = m_host.GetPaintWindow();
     if (!m_layered || ::IsRectEmpty(&m_layeredUpdate) || hwnd == nullptr || ::IsIconic(hwnd)) {
         return false;
     }
@@ -93,7 +92,7 @@ bool CPaintPipeline::AddNativeWindow(CControlUI* control, HWND window) {
     }
     RECT rect;
     ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, m_manager.GetPaintWindow(), reinterpret_cast<POINT*>(&rect), 2);
+    ::MapWindowPoints(nullptr, m_host.GetPaintWindow(), reinterpret_cast<POINT*>(&rect), 2);
     Invalidate(rect);
     return true;
 }
@@ -118,7 +117,7 @@ void CPaintPipeline::ForgetControl(CControlUI* control) {
 }
 
 void CPaintPipeline::CaptureNativeWindows(const RECT& paintRect) {
-    const HWND hwnd = m_manager.GetPaintWindow();
+    const HWND hwnd = m_host.GetPaintWindow();
     int index = 0;
     while (index < m_nativeWindows.GetSize()) {
         const HWND child = static_cast<HWND>(m_nativeWindows[index]);
@@ -162,7 +161,7 @@ void CPaintPipeline::ApplyLayeredImage(const RECT& client, const RECT& paintRect
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     const bool redraw = m_layeredChanged || !m_background.Matches(width, height, true);
-    if (!m_background.Ensure(m_manager.GetPaintDC(), width, height, true)) {
+    if (!m_background.Ensure(m_host.GetPaintDC(), width, height, true)) {
         return;
     }
     if (redraw) {
@@ -181,7 +180,7 @@ void CPaintPipeline::PushLayered(const RECT& client) {
     if (update == nullptr) {
         return;
     }
-    const HWND hwnd = m_manager.GetPaintWindow();
+    const HWND hwnd = m_host.GetPaintWindow();
     RECT window;
     ::GetWindowRect(hwnd, &window);
     POINT destination = {window.left, window.top};
@@ -189,7 +188,7 @@ void CPaintPipeline::PushLayered(const RECT& client) {
     POINT source = {0, 0};
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, m_layeredOpacity, AC_SRC_ALPHA};
     ::GdiFlush();
-    update(hwnd, m_manager.GetPaintDC(), &destination, &size, m_offscreen.GetDC(), &source, 0, &blend, ULW_ALPHA);
+    update(hwnd, m_host.GetPaintDC(), &destination, &size, m_offscreen.GetDC(), &source, 0, &blend, ULW_ALPHA);
 }
 
 }  // namespace SkinUI

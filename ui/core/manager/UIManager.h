@@ -39,7 +39,7 @@ public:
 
     void Init(HWND hwnd, LPCWSTR name = nullptr);
     HWND GetPaintWindow() const override { return m_hwnd; }
-    HDC GetPaintDC() const { return m_paintDC; }
+    HDC GetPaintDC() const override { return m_paintDC; }
     LPCWSTR GetName() const { return m_name; }
     POINT GetMousePos() const { return m_lastMouse; }
 
@@ -63,7 +63,7 @@ public:
 
     // Layout and repaint requests.
     void SetUpdateNeeded() { m_updateNeeded = true; }
-    bool IsUpdateNeeded() const { return m_updateNeeded; }
+    bool IsUpdateNeeded() const override { return m_updateNeeded; }
     void Invalidate();
     void Invalidate(const RECT& rect);
     bool IsPainting() const { return m_paint.IsPainting(); }
@@ -134,8 +134,8 @@ public:
     // Controls whose DoPostPaint runs after the tree has been painted.
     bool AddPostPaint(CControlUI* control);
     bool RemovePostPaint(CControlUI* control);
-    int GetPostPaintCount() const { return m_postPaintControls.GetSize(); }
-    CControlUI* GetPostPaint(int index) const;
+    int GetPostPaintCount() const override { return m_postPaintControls.GetSize(); }
+    CControlUI* GetPostPaint(int index) const override;
     // Controls that also receive the mouse-leave of the hovered control.
     bool AddLeaveWatch(CControlUI* control);
     bool RemoveLeaveWatch(CControlUI* control);
@@ -230,6 +230,7 @@ private:
 
     bool TakeUpdateRequest() override;
     void ChoosePendingFocus() override;
+    void NotifyWindowInit(CControlUI* root) override { SendNotify(root, L"windowinit"); }
 
     static CControlUI* IndexName(CControlUI* control, LPVOID manager);
     bool IsInAttachedTree(CControlUI* control) const;

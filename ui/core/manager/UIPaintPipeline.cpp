@@ -1,7 +1,6 @@
 #include "ui/core/manager/UIPaintPipeline.h"
 
 #include "ui/core/control/UIControl.h"
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/render/UIRender.h"
 
 namespace SkinUI {
@@ -34,8 +33,8 @@ CPaintPipeline::~CPaintPipeline() = default;
 
 RECT CPaintPipeline::ClientRect() const {
     RECT client = {0, 0, 0, 0};
-    if (m_manager.GetPaintWindow() != nullptr) {
-        ::GetClientRect(m_manager.GetPaintWindow(), &client);
+    if (m_host.GetPaintWindow() != nullptr) {
+        ::GetClientRect(m_host.GetPaintWindow(), &client);
     }
     return client;
 }
@@ -50,8 +49,8 @@ void CPaintPipeline::Invalidate() {
     if (m_layered) {
         const RECT client = ClientRect();
         ::UnionRect(&m_layeredUpdate, &m_layeredUpdate, &client);
-    } else if (m_manager.GetPaintWindow() != nullptr) {
-        ::InvalidateRect(m_manager.GetPaintWindow(), nullptr, FALSE);
+    } else if (m_host.GetPaintWindow() != nullptr) {
+        ::InvalidateRect(m_host.GetPaintWindow(), nullptr, FALSE);
     }
 }
 
@@ -75,8 +74,8 @@ void CPaintPipeline::Invalidate(const RECT& rect) {
     }
     if (m_layered) {
         ::UnionRect(&m_layeredUpdate, &m_layeredUpdate, &clamped);
-    } else if (m_manager.GetPaintWindow() != nullptr) {
-        ::InvalidateRect(m_manager.GetPaintWindow(), &clamped, FALSE);
+    } else if (m_host.GetPaintWindow() != nullptr) {
+        ::InvalidateRect(m_host.GetPaintWindow(), &clamped, FALSE);
     }
 }
 
@@ -84,12 +83,12 @@ bool CPaintPipeline::HasDirtyArea() const {
     if (m_layered) {
         return !::IsRectEmpty(&m_layeredUpdate);
     }
-    return ::GetUpdateRect(m_manager.GetPaintWindow(), nullptr, FALSE) != FALSE;
+    return ::GetUpdateRect(m_host.GetPaintWindow(), nullptr, FALSE) != FALSE;
 }
 
 bool CPaintPipeline::TakePaintRect(const RECT& client, RECT& paintRect) {
     if (!m_layered) {
-        return ::GetUpdateRect(m_manager.GetPaintWindow(), &paintRect, FALSE) != FALSE;
+        return ::GetUpdateRect(m_host.GetPaintWindow(), &paintRect, FALSE) != FALSE;
     }
     paintRect = m_layeredUpdate;
     if (paintRect.right > client.right) {
@@ -116,8 +115,8 @@ void CPaintPipeline::LayOut(CControlUI* root, const RECT& client) {
 }
 
 void CPaintPipeline::OnPaint() {
-    const HWND hwnd = m_manager.GetPaintWindow();
-    CControlUI* root = m_manager.GetRoot();
+    const HWND hwnd = m_host.GetPaintWindow();
+    CControlUI* root = m_host.GetRoot();
     PAINTSTRUCT paint = {};
     if (root == nullptr) {
         ::BeginPaint(hwnd, &paint);
@@ -140,7 +139,7 @@ void CPaintPipeline::OnPaint() {
             LayOut(root, client);
             if (m_firstLayout) {
                 m_firstLayout = false;
-                m_manager.SendNotify(root, L"windowinit");
+                m_host.NotifyWindowInit(root);
                 if (m_layered && m_layeredChanged) {
                     // The listener changed the layered look; the next tick draws it.
                     Invalidate();
@@ -160,21 +159,21 @@ void CPaintPipeline::OnPaint() {
 
     ::BeginPaint(hwnd, &paint);
     // The listener of "windowinit" may have attached another tree.
-    root = m_manager.GetRoot();
+    root = m_host.GetRoot();
     if (root != nullptr && dirty) {
         PaintIntoBackBuffer(root, paintRect);
     }
     ::EndPaint(hwnd, &paint);
     m_painting = false;
     m_layeredChanged = false;
-    if (m_manager.IsUpdateNeeded()) {
+    if (m_host.IsUpdateNeeded()) {
         Invalidate();
     }
 }
 
 void CPaintPipeline::PaintIntoBackBuffer(CControlUI* root, const RECT& paintRect) {
     const RECT client = ClientRect();
-    const HDC paintDC = m_manager.GetPaintDC();
+    const HDC paintDC = m_host.GetPaintDC();
     if (!m_offscreen.Ensure(paintDC, client.right - client.left, client.bottom - client.top, m_layered)) {
         // No buffer (an empty client area, or no memory): a normal window is
         // painted directly, a layered one has nothing to show.
@@ -210,8 +209,8 @@ void CPaintPipeline::PaintIntoBackBuffer(CControlUI* root, const RECT& paintRect
 
 void CPaintPipeline::PaintPostPaintControls(HDC dc, const RECT& paintRect) {
     // A control may leave the list while it paints; the count is read anew.
-    for (int index = 0; index < m_manager.GetPostPaintCount(); ++index) {
-        m_manager.GetPostPaint(index)->DoPostPaint(dc, paintRect);
+    for (int index = 0; index < m_host.GetPostPaintCount(); ++index) {
+        m_host.GetPostPaint(index)->DoPostPaint(dc, paintRect);
     }
 }
 
@@ -224,11 +223,11 @@ void CPaintPipeline::OutlineDirty(HDC dc, const RECT& paintRect) {
 }
 
 void CPaintPipeline::OnPrintClient(HDC dc, LPARAM flags) {
-    CControlUI* root = m_manager.GetRoot();
+    CControlUI* root = m_host.GetRoot();
     if (root == nullptr || dc == nullptr) {
         return;
     }
-    const HWND hwnd = m_manager.GetPaintWindow();
+    const HWND hwnd = m_host.GetPaintWindow();
     const int saved = ::SaveDC(dc);
     root->Paint(dc, ClientRect(), nullptr);
     if ((flags & PRF_CHILDREN) != 0) {
@@ -244,8 +243,8 @@ void CPaintPipeline::OnPrintClient(HDC dc, LPARAM flags) {
 }
 
 void CPaintPipeline::OnSize() {
-    if (m_manager.GetRoot() != nullptr) {
-        m_manager.GetRoot()->NeedUpdate();
+    if (m_host.GetRoot() != nullptr) {
+        m_host.GetRoot()->NeedUpdate();
     }
     if (m_layered) {
         Invalidate();

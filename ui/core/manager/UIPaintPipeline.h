@@ -28,13 +28,24 @@ class CUIManager;
 constexpr UINT_PTR kLayeredRepaintTimer = 0x2000;
 constexpr UINT kLayeredRepaintPeriod = 10;
 
-// What a paint pass asks of the manager beyond its public accessors.
+// Everything a paint pass asks of the manager, so that the pipeline does not
+// depend on the whole manager.
 class IPaintHost {
 public:
+    virtual HWND GetPaintWindow() const = 0;
+    virtual HDC GetPaintDC() const = 0;
+    virtual CControlUI* GetRoot() const = 0;
+    // Whether the attached tree asked for a layout.
+    virtual bool IsUpdateNeeded() const = 0;
     // Whether a layout pass is due; the request is cleared.
     virtual bool TakeUpdateRequest() = 0;
     // Chooses the initial keyboard focus when that is still due.
     virtual void ChoosePendingFocus() = 0;
+    // Controls that paint over the tree after it (separator drag lines).
+    virtual int GetPostPaintCount() const = 0;
+    virtual CControlUI* GetPostPaint(int index) const = 0;
+    // Tells the listeners that a new tree had its first layout.
+    virtual void NotifyWindowInit(CControlUI* root) = 0;
 
 protected:
     ~IPaintHost() = default;
@@ -102,6 +113,7 @@ private:
     void ApplyLayeredImage(const RECT& client, const RECT& paintRect);
     void PushLayered(const RECT& client);
 
+    // Only handed on to the renderer, which loads images through it.
     CUIManager& m_manager;
     IPaintHost& m_host;
     CBackBuffer m_offscreen;

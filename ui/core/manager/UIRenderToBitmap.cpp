@@ -1,6 +1,5 @@
 #include "ui/core/control/UIControl.h"
-#include "ui/core/gdi/UIArgbBitmap.h"
-#include "ui/core/manager/UIManager.h"
+#include "ui/core/gdi/UIDibSurface.h"
 #include "ui/core/manager/UIPaintPipeline.h"
 #include "ui/core/render/UIRender.h"
 
@@ -36,15 +35,15 @@ bool PaintFresh(CControlUI* root, HDC reference, const RECT& rect, CControlUI* s
 }  // namespace
 
 HBITMAP CPaintPipeline::RenderToBitmap(const RECT& rect, CControlUI* stopControl, DWORD backgroundColor) {
-    CControlUI* root = m_manager.GetRoot();
-    const HDC reference = m_manager.GetPaintDC();
+    CControlUI* root = m_host.GetRoot();
+    const HDC reference = m_host.GetPaintDC();
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (root == nullptr || reference == nullptr || rect.left < 0 || rect.top < 0 || width <= 0 || height <= 0) {
         return nullptr;
     }
     LPBYTE bits = nullptr;
-    HBITMAP result = Render::CreateARGB32Bitmap(reference, width, height, &bits);
+    HBITMAP result = Render::CreateDib32(width, height, Render::DibRows::BottomUp, &bits);
     HDC target = result != nullptr ? ::CreateCompatibleDC(reference) : nullptr;
     if (target == nullptr) {
         if (result != nullptr) {

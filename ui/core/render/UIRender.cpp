@@ -4,9 +4,11 @@
 #include "ui/core/gdi/UIColorRef.h"
 #include "ui/core/gdi/UINineGridCache.h"
 #include "ui/core/gdi/UIRenderFill.h"
-#include "ui/core/manager/UIManager.h"
 #include "ui/core/render/UIPlainText.h"
 #include "ui/core/render/UIRichText.h"
+
+// The renderer takes fonts and images from the window's manager.
+#include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
 

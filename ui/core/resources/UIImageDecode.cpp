@@ -129,7 +129,7 @@ ImageEntry* CreateImageEntry(const unsigned char* rgba, int width, int height, D
     if (rgba == nullptr || !IsSideInRange(width) || !IsSideInRange(height))
         return nullptr;
     LPBYTE bits = nullptr;
-    HBITMAP bitmap = CreateTopDownBitmap(width, height, &bits);
+    HBITMAP bitmap = CreateDib32(width, height, DibRows::TopDown, &bits);
     if (bitmap == nullptr)
         return nullptr;
     const size_t pixelCount = static_cast<size_t>(width) * static_cast<size_t>(height);
