@@ -1,5 +1,7 @@
 #include "app/FontMountList.h"
 
+#include "app/FontFolder.h"
+
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -49,23 +51,41 @@ int FontMountList::MountDropped(HDROP drop) {
     for (UINT i = 0; i < count; ++i) {
         // A longer path would come back truncated and name some other file.
         const UINT length = m_fonts.DroppedPathLength(drop, i);
-        if (length == 0 || length > kMaxPathLength)
+        if (length == 0 || length > kMaxPathLength) {
             continue;
-        if (!m_fonts.ReadDroppedPath(drop, i, buffer, kMaxPathLength + 1))
+        }
+        if (!m_fonts.ReadDroppedPath(drop, i, buffer, kMaxPathLength + 1)) {
             continue;
-        // Unmount once first, so that a file dropped twice stays mounted once.
-        m_fonts.Unmount(buffer);
-        if (m_fonts.Mount(buffer) == 0)
-            continue;
-        std::wstring path(buffer);
-        std::wstring key = IdentityKey(path);
-        if (m_index.find(key) == m_index.end())
-            Append(path, std::move(key));
+        }
+        if (IsPlainFolder(buffer)) {
+            std::vector<std::wstring> files;
+            CollectFontFiles(buffer, files);
+            for (const std::wstring& file : files) {
+                MountPath(file);
+            }
+        } else {
+            MountPath(buffer);
+        }
     }
     m_fonts.FinishDrop(drop);
     UpdateScrollRange();
     Refresh();
     return Count() - before;
+}
+
+void FontMountList::MountPath(const std::wstring& path) {
+    if (path.size() > kMaxPathLength) {
+        return;
+    }
+    // Unmount once first, so that a file dropped twice stays mounted once.
+    m_fonts.Unmount(path.c_str());
+    if (m_fonts.Mount(path.c_str()) == 0) {
+        return;
+    }
+    std::wstring key = IdentityKey(path);
+    if (m_index.find(key) == m_index.end()) {
+        Append(path, std::move(key));
+    }
 }
 
 bool FontMountList::UnmountRow(int row) {

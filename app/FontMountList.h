@@ -42,8 +42,9 @@ public:
 
     explicit FontMountList(IFontSystem& fonts);
 
-    // Mounts every file of a drop in drop order, lists the new ones, refreshes
-    // the rows and releases the drop. Returns how many entries were added.
+    // Mounts every file of a drop in drop order (a folder stands for the font
+    // files inside it), lists the new ones, refreshes the rows and releases
+    // the drop. Returns how many entries were added.
     int MountDropped(HDROP drop);
     // Unmounts the entry shown in visible row `row`; false when the row shows none.
     bool UnmountRow(int row);
@@ -62,6 +63,7 @@ public:
     int FirstVisible() const { return m_scroll.position / kRowHeight; }
 
 private:
+    void MountPath(const std::wstring& path);
     void Append(const std::wstring& path, std::wstring key);
     void Erase(int index);
     void UpdateScrollRange();

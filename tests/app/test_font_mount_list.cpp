@@ -255,3 +255,51 @@ TEST_F(FontMountListTest, AnEmptyDropIsReleasedAndChangesNothing) {
 }
 
 }  // namespace
+
+// A real folder tree under the temp directory: folder expansion reads the file system.
+class DroppedFolder {
+public:
+    DroppedFolder() {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root = std::wstring(temp) + L"quillet_drop_" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(root.c_str(), nullptr);
+    }
+    ~DroppedFolder() {
+        for (auto it = created.rbegin(); it != created.rend(); ++it) {
+            if (!DeleteFileW(it->c_str()))
+                RemoveDirectoryW(it->c_str());
+        }
+        RemoveDirectoryW(root.c_str());
+    }
+    std::wstring Add(const std::wstring& relative, bool folder = false) {
+        const std::wstring path = root + L"\\" + relative;
+        if (folder) {
+            CreateDirectoryW(path.c_str(), nullptr);
+        } else {
+            CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        }
+        created.push_back(path);
+        return path;
+    }
+
+    std::wstring root;
+    std::vector<std::wstring> created;
+};
+
+TEST_F(FontMountListTest, ADroppedFolderMountsItsFontFilesInNameOrderDepthFirst) {
+    DroppedFolder folder;
+    const std::wstring zeta = folder.Add(L"Zeta.TTF");
+    const std::wstring alpha = folder.Add(L"alpha.otf");
+    folder.Add(L"readme.txt");
+    folder.Add(L"fonts.ttf.bak");
+    folder.Add(L"Beta", true);
+    const std::wstring inner = folder.Add(L"Beta\\inner.fon");
+    fonts.mountAlwaysSucceeds = true;
+    fonts.fontFiles.insert(FontPath(1));
+
+    EXPECT_EQ(Drop({FontPath(1), folder.root + L"\\"}), 4);
+    EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(1), alpha, inner, zeta}));
+    for (const std::wstring& call : fonts.calls)
+        EXPECT_EQ(call.find(L"readme"), std::wstring::npos) << "files of other kinds are not tried";
+}
