@@ -128,6 +128,11 @@ void FontMountList::ScrollByNotches(int notches) {
     Refresh();
 }
 
+void FontMountList::ScrollTo(int position) {
+    m_scroll.position = std::clamp(position, 0, m_scroll.range);
+    Refresh();
+}
+
 void FontMountList::UpdateScrollRange() {
     const int hidden = Count() - kVisibleRows;
     m_scroll.range = hidden > 0 ? kRowHeight * hidden : 0;

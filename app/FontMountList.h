@@ -51,6 +51,8 @@ public:
     StatusText UnmountAll();
     // Moves the list by mouse-wheel notches (positive is up), as the scroll bar would.
     void ScrollByNotches(int notches);
+    // Follows the scroll bar to `position` (clamped into the range) when the user moves it.
+    void ScrollTo(int position);
     void Refresh();
 
     bool Contains(const std::wstring& path) const;

@@ -29,6 +29,14 @@ if(QUILLET_FONT_PYTHON AND EXISTS ${QUILLET_TEST_FONT_SOURCE})
   quillet_test_font(QuilletMacNames.ttf "Quillet Test Mac" --names mac)
   quillet_test_font(QuilletWindowsNames.ttf "Quillet Test Windows" --names windows)
   quillet_test_font(QuilletTypographic.ttf "Quillet Test Legacy" --typographic-family "Quillet Test Typographic")
+  quillet_test_font(QuilletWindowsTypographic.ttf "Quillet Test Win Legacy" --names windows
+    --typographic-family "Quillet Test Win Typographic")
   quillet_test_font(QuilletManyChars.ttf "Quillet Test Many" --chars 0x20-0x7e,0xa0-0x17f,0x391-0x3c9,0x400-0x45f)
+  set(pair_out ${test_font_dir}/QuilletPair.ttc)
+  add_custom_command(OUTPUT ${pair_out}
+    COMMAND ${QUILLET_FONT_PYTHON} ${test_font_script} --source ${QUILLET_TEST_FONT_SOURCE} --out ${pair_out}
+            --collection-of ${test_font_dir}/QuilletAlpha.ttf ${test_font_dir}/QuilletBeta.ttf
+    DEPENDS ${test_font_script} ${test_font_dir}/QuilletAlpha.ttf ${test_font_dir}/QuilletBeta.ttf VERBATIM)
+  list(APPEND test_fonts ${pair_out})
 endif()
 add_custom_target(test_fonts DEPENDS ${test_fonts})

@@ -11,6 +11,7 @@ import sys
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
+from fontTools.ttLib.ttCollection import TTCollection
 
 MAC = (1, 0, 0)
 WINDOWS = (3, 1, 0x409)
@@ -28,11 +29,20 @@ def main():
     args = argparse.ArgumentParser(description=__doc__)
     args.add_argument("--source", required=True)
     args.add_argument("--out", required=True)
-    args.add_argument("--family", required=True)
+    args.add_argument("--family")
+    args.add_argument("--collection-of", nargs="+", metavar="FONT",
+                      help="write a collection of these fonts instead, in this order")
     args.add_argument("--names", choices=("both", "mac", "windows"), default="both")
     args.add_argument("--typographic-family", help="also write name ids 16 and 17")
     args.add_argument("--chars", default="0x20-0x7e", help="code point ranges to keep")
     opts = args.parse_args()
+    if opts.collection_of:
+        collection = TTCollection()
+        collection.fonts = [TTFont(path) for path in opts.collection_of]
+        collection.save(opts.out)
+        return 0
+    if not opts.family:
+        args.error("--family is required")
 
     font = TTFont(opts.source, fontNumber=0)
     options = subset.Options()

@@ -2,6 +2,7 @@
 // the shell hands one to a window.
 #include "app/FontMountList.h"
 #include "app/GdiFontSystem.h"
+#include "tests/app/test_fonts.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring TestFontFolder() {
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring folder(exe);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"fonts\\";
-}
 
 // A DROPFILES block in movable global memory: what DragQueryFileW reads.
 HDROP MakeDrop(const std::vector<std::wstring>& paths) {
