@@ -93,6 +93,31 @@ TEST_F(ManagerMouse, RightClickThenContextMenuCarriesTheControl) {
     EXPECT_FALSE(tree.manager().IsCaptured());
 }
 
+TEST_F(ManagerMouse, ALostCaptureEndsThePressWithoutAButtonUp) {
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    tree.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(20, 20));
+    ::SetCapture(other);
+    EXPECT_FALSE(tree.manager().IsCaptured());
+    ::DestroyWindow(other);
+    tree.Send(WM_LBUTTONUP, 0, At(20, 20));
+    tree.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(20, 20));
+    tree.Send(WM_LBUTTONUP, 0, At(20, 20));
+
+    std::vector<SeenEvent> presses;
+    for (const SeenEvent& event : tree.log) {
+        if (event.type == UIEVENT_BUTTONDOWN || event.type == UIEVENT_BUTTONUP || event.type == UIEVENT_CANCELPRESS) {
+            presses.push_back(event);
+        }
+    }
+    const std::vector<SeenEvent> expected = {
+        {L"a", UIEVENT_BUTTONDOWN, MK_LBUTTON},
+        {L"a", UIEVENT_CANCELPRESS, 0},
+        {L"a", UIEVENT_BUTTONDOWN, MK_LBUTTON},
+        {L"a", UIEVENT_BUTTONUP, 0},
+    };
+    EXPECT_EQ(expected, presses) << "the manager's own release is no loss";
+}
+
 TEST_F(ManagerMouse, ADestroyedControlIsForgottenEverywhere) {
     // Indexed under the name its class reports, which the base destructor cannot ask for.
     class AliasControl : public ProbeControl {

@@ -18,6 +18,46 @@ RECT AxisRect(bool horizontal, LONG start, LONG crossStart, LONG end, LONG cross
     return horizontal ? RECT{start, crossStart, end, crossEnd} : RECT{crossStart, start, crossEnd, end};
 }
 
+// The image attributes: a part's prefix followed by a state's name.
+struct PartPrefix {
+    LPCWSTR prefix;
+    ScrollBarPart part;
+};
+
+struct ImageSuffix {
+    LPCWSTR suffix;
+    ScrollBarImage image;
+};
+
+const PartPrefix kPartPrefixes[] = {
+    {L"bk", ScrollBarPart::Background}, {L"button1", ScrollBarPart::Button1}, {L"button2", ScrollBarPart::Button2},
+    {L"thumb", ScrollBarPart::Thumb},   {L"rail", ScrollBarPart::Rail},
+};
+
+const ImageSuffix kImageSuffixes[] = {
+    {L"normalimage", ScrollBarImage::Normal},
+    {L"hotimage", ScrollBarImage::Hot},
+    {L"pushedimage", ScrollBarImage::Pushed},
+    {L"disabledimage", ScrollBarImage::Disabled},
+};
+
+bool FindImageAttribute(LPCWSTR name, ScrollBarPart* part, ScrollBarImage* image) {
+    for (const PartPrefix& prefix : kPartPrefixes) {
+        const size_t length = std::wcslen(prefix.prefix);
+        if (std::wcsncmp(name, prefix.prefix, length) != 0) {
+            continue;
+        }
+        for (const ImageSuffix& suffix : kImageSuffixes) {
+            if (std::wcscmp(name + length, suffix.suffix) == 0) {
+                *part = prefix.part;
+                *image = suffix.image;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 CScrollBarUI::CScrollBarUI() {
@@ -40,12 +80,21 @@ void CScrollBarUI::SetPos(RECT rect, bool needInvalidate) {
     LayoutParts();
 }
 
+void CScrollBarUI::Move(SIZE offset, bool needInvalidate) {
+    CControlUI::Move(offset, needInvalidate);
+    LayoutParts();
+}
+
+int CScrollBarUI::Thickness() const {
+    return m_horizontal ? m_fixedHeight : m_fixedWidth;
+}
+
 void CScrollBarUI::LayoutParts() {
     const RECT& item = m_itemRect;
-    const LONG start = m_horizontal ? item.left : item.top;
-    const LONG end = m_horizontal ? item.right : item.bottom;
+    const LONG start = StartOf(item);
+    const LONG end = EndOf(item);
     const LONG crossStart = m_horizontal ? item.top : item.left;
-    const int thickness = m_horizontal ? m_fixedHeight : m_fixedWidth;
+    const int thickness = Thickness();
     const int length = end - start;
     const int buttons = (m_showButton1 ? 1 : 0) + (m_showButton2 ? 1 : 0);
     const int track = length - thickness * buttons;
@@ -56,13 +105,15 @@ void CScrollBarUI::LayoutParts() {
                                       : AxisRect(m_horizontal, start, crossStart, start, crossStart);
         m_button2Rect = m_showButton2 ? AxisRect(m_horizontal, end - thickness, crossStart, end, crossEnd)
                                       : AxisRect(m_horizontal, end, crossStart, end, crossStart);
-        const LONG trackStart = m_horizontal ? m_button1Rect.right : m_button1Rect.bottom;
-        const LONG trackEnd = m_horizontal ? m_button2Rect.left : m_button2Rect.top;
+        const LONG trackStart = EndOf(m_button1Rect);
+        const LONG trackEnd = StartOf(m_button2Rect);
         if (m_range <= 0) {
             m_thumbRect = AxisRect(m_horizontal, trackStart, crossStart, trackEnd, crossEnd);
             return;
         }
-        int thumbLength = static_cast<int>(static_cast<long long>(length) * track / (length + m_range));
+        // A range up to INT_MAX comes from markup: the products need 64 bits.
+        int thumbLength =
+            static_cast<int>(static_cast<long long>(length) * track / (static_cast<long long>(length) + m_range));
         if (thumbLength < thickness) {
             thumbLength = thickness;
         }
@@ -85,12 +136,36 @@ void CScrollBarUI::LayoutParts() {
     m_thumbRect = RECT{0, 0, 0, 0};
 }
 
+// SetPos would take a float bar's item rectangle for one relative to its
+// parent and move the bar: the parts are laid out where the bar already is.
+void CScrollBarUI::Relayout() {
+    LayoutParts();
+    Invalidate();
+}
+
 void CScrollBarUI::SetVisible(bool visible) {
     if (m_visible == visible) {
         return;
     }
+    if (!visible) {
+        EndPress();
+    }
+    if (m_owner == nullptr) {
+        CControlUI::SetVisible(visible);
+        return;
+    }
     m_visible = visible;
     m_focused = false;
+}
+
+void CScrollBarUI::SetEnabled(bool enabled) {
+    CControlUI::SetEnabled(enabled);
+    if (!enabled) {
+        EndPress();
+        m_button1State = 0;
+        m_button2State = 0;
+        m_thumbState = 0;
+    }
 }
 
 void CScrollBarUI::SetFocus() {
@@ -121,35 +196,36 @@ void CScrollBarUI::SetHorizontal(bool horizontal) {
 }
 
 void CScrollBarUI::SetScrollRange(int range) {
+    if (range < 0) {
+        range = 0;
+    }
     if (m_range == range) {
         return;
     }
-    m_range = range < 0 ? 0 : range;
+    m_range = range;
     if (m_scrollPos > m_range) {
         m_scrollPos = m_range;
     }
-    SetPos(m_itemRect, true);
+    Relayout();
 }
 
 void CScrollBarUI::SetScrollPos(int pos, bool notify) {
-    if (m_scrollPos == pos) {
+    long long target = pos < 0 ? 0 : pos;
+    if (m_scrollUnit > 1) {
+        const int remainder = static_cast<int>(target % m_scrollUnit);
+        if (remainder != 0) {
+            target = remainder < m_scrollUnit / 2 ? target - remainder : target + m_scrollUnit - remainder;
+        }
+    }
+    if (target > m_range) {
+        target = m_range;
+    }
+    if (target == m_scrollPos) {
         return;
     }
     const int oldPos = m_scrollPos;
-    if (pos < 0) {
-        pos = 0;
-    }
-    if (m_scrollUnit > 1) {
-        const int remainder = pos % m_scrollUnit;
-        if (remainder != 0) {
-            pos = remainder < m_scrollUnit / 2 ? pos - remainder : pos + m_scrollUnit - remainder;
-        }
-    }
-    if (pos > m_range) {
-        pos = m_range;
-    }
-    m_scrollPos = pos;
-    SetPos(m_itemRect, true);
+    m_scrollPos = static_cast<int>(target);
+    Relayout();
     if (notify && m_manager != nullptr) {
         m_manager->SendNotify(this, L"scroll", static_cast<WPARAM>(m_scrollPos), static_cast<LPARAM>(oldPos), true,
                               false);
@@ -170,19 +246,74 @@ void CScrollBarUI::SetScrollUnit(int unit) {
 
 void CScrollBarUI::SetShowButton1(bool show) {
     m_showButton1 = show;
-    SetPos(m_itemRect, true);
+    Relayout();
 }
 
 void CScrollBarUI::SetShowButton2(bool show) {
     m_showButton2 = show;
-    SetPos(m_itemRect, true);
+    Relayout();
+}
+
+void CScrollBarUI::SetButton1Color(DWORD color) {
+    if (m_button1Color == color) {
+        return;
+    }
+    m_button1Color = color;
+    Invalidate();
+}
+
+void CScrollBarUI::SetButton2Color(DWORD color) {
+    if (m_button2Color == color) {
+        return;
+    }
+    m_button2Color = color;
+    Invalidate();
+}
+
+void CScrollBarUI::SetThumbColor(DWORD color) {
+    if (m_thumbColor == color) {
+        return;
+    }
+    m_thumbColor = color;
+    Invalidate();
+}
+
+ImageDrawInfo& CScrollBarUI::Image(ScrollBarPart part, ScrollBarImage image) {
+    return m_images[static_cast<int>(part)][static_cast<int>(image)];
+}
+
+LPCWSTR CScrollBarUI::GetPartImage(ScrollBarPart part, ScrollBarImage image) const {
+    return m_images[static_cast<int>(part)][static_cast<int>(image)].text;
+}
+
+void CScrollBarUI::SetPartImage(ScrollBarPart part, ScrollBarImage image, LPCWSTR description) {
+    ImageDrawInfo& info = Image(part, image);
+    if (info.text == description && info.image != nullptr) {
+        return;
+    }
+    info.Clear();
+    info.text = description;
+    Invalidate();
 }
 
 void CScrollBarUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     if (name == nullptr) {
         return;
     }
-    if (std::wcscmp(name, L"hor") == 0) {
+    if (value == nullptr) {
+        value = L"";
+    }
+    ScrollBarPart part;
+    ScrollBarImage image;
+    if (FindImageAttribute(name, &part, &image)) {
+        SetPartImage(part, image, value);
+    } else if (std::wcscmp(name, L"button1color") == 0) {
+        SetButton1Color(ParseColor(value));
+    } else if (std::wcscmp(name, L"button2color") == 0) {
+        SetButton2Color(ParseColor(value));
+    } else if (std::wcscmp(name, L"thumbcolor") == 0) {
+        SetThumbColor(ParseColor(value));
+    } else if (std::wcscmp(name, L"hor") == 0) {
         SetHorizontal(ParseBool(value));
     } else if (std::wcscmp(name, L"linesize") == 0) {
         SetLineSize(ParseInt(value));

@@ -561,6 +561,9 @@ void CControlUI::DoEvent(UIEvent& event) {
             return;
         }
         break;
+    case UIEVENT_CANCELPRESS:
+        // The press was this control's own; no ancestor was pressed.
+        return;
     default:
         break;
     }

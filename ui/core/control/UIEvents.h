@@ -35,6 +35,11 @@ enum UIEventType : int {
     UIEVENT_WINDOWSIZE = 22,
     UIEVENT_SETCURSOR = 23,
     UIEVENT_TIMER = 24,
+    // The press of the control that holds the mouse capture ended without a
+    // button-up: the window lost the capture or the system cancelled the
+    // mode. The control drops its pushed state and must not act as if the
+    // button had been released over it (a button sends no "click").
+    UIEVENT_CANCELPRESS = 25,
 };
 
 inline bool IsKeyboardEvent(int type) {

@@ -276,8 +276,9 @@ void CUIManager::SetCapture() {
 }
 
 void CUIManager::ReleaseCapture() {
-    ::ReleaseCapture();
+    // Cleared first: the WM_CAPTURECHANGED this release sends is no loss.
     m_mouseCaptured = false;
+    ::ReleaseCapture();
 }
 
 void CUIManager::SetHSL(short hue, short saturation, short lightness) {

@@ -252,6 +252,11 @@ private:
     void OnButtonDown(WPARAM wParam, LPARAM lParam);
     void OnDoubleClick(WPARAM wParam, LPARAM lParam);
     void OnButtonUp(WPARAM wParam, LPARAM lParam);
+    // WM_CAPTURECHANGED and WM_CANCELMODE: the captured control's press ends
+    // with UIEVENT_CANCELPRESS instead of a button-up.
+    void OnCaptureChanged(HWND newOwner);
+    void OnCancelMode();
+    void CancelPress();
     void OnRightButtonDown(WPARAM wParam, LPARAM lParam);
     void OnContextMenu(WPARAM wParam, LPARAM lParam);
     void OnMouseWheel(WPARAM wParam, LPARAM lParam);

@@ -170,6 +170,12 @@ bool CUIManager::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_RBUTTONDOWN:
         OnRightButtonDown(wParam, lParam);
         return false;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return false;
+    case WM_CANCELMODE:
+        OnCancelMode();
+        return false;
     case WM_CONTEXTMENU:
         OnContextMenu(wParam, lParam);
         return false;

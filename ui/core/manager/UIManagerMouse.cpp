@@ -143,6 +143,32 @@ void CUIManager::OnButtonUp(WPARAM wParam, LPARAM lParam) {
     DeliverEvent(control, event);
 }
 
+void CUIManager::OnCaptureChanged(HWND newOwner) {
+    // Our own release has already cleared the flag; our own SetCapture keeps it.
+    if (!m_mouseCaptured || newOwner == m_hwnd) {
+        return;
+    }
+    m_mouseCaptured = false;
+    CancelPress();
+}
+
+void CUIManager::OnCancelMode() {
+    if (!m_mouseCaptured) {
+        return;
+    }
+    ReleaseCapture();
+    CancelPress();
+}
+
+void CUIManager::CancelPress() {
+    CControlUI* control = m_click;
+    if (control == nullptr) {
+        return;
+    }
+    m_click = nullptr;
+    DeliverEvent(control, MakeEvent(UIEVENT_CANCELPRESS, control, 0, 0));
+}
+
 void CUIManager::OnRightButtonDown(WPARAM wParam, LPARAM lParam) {
     CControlUI* control = PressedControl(lParam);
     if (control == nullptr) {
