@@ -4,7 +4,9 @@
 
 #include <cwchar>
 
+#include "ui/controls/UILabel.h"
 #include "ui/controls/UIScrollBar.h"
+#include "ui/controls/UIText.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
@@ -35,6 +37,8 @@ const ElementClass kElements[] = {
     {L"HorizontalLayout", Make<CHorizontalLayoutUI>},
     {L"HBox", Make<CHorizontalLayoutUI>},
     {L"ScrollBar", Make<CScrollBarUI>},
+    {L"Label", Make<CLabelUI>},
+    {L"Text", Make<CTextUI>},
 };
 
 }  // namespace
