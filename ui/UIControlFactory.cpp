@@ -4,7 +4,10 @@
 
 #include <cwchar>
 
+#include "ui/controls/UIButton.h"
+#include "ui/controls/UICheckBox.h"
 #include "ui/controls/UILabel.h"
+#include "ui/controls/UIOption.h"
 #include "ui/controls/UIScrollBar.h"
 #include "ui/controls/UIText.h"
 #include "ui/core/control/UIContainer.h"
@@ -39,6 +42,9 @@ const ElementClass kElements[] = {
     {L"ScrollBar", Make<CScrollBarUI>},
     {L"Label", Make<CLabelUI>},
     {L"Text", Make<CTextUI>},
+    {L"Button", Make<CButtonUI>},
+    {L"Option", Make<COptionUI>},
+    {L"CheckBox", Make<CCheckBoxUI>},
 };
 
 }  // namespace

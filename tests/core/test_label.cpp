@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/core/ui_test_window.h"
+#include "ui/controls/UIButton.h"
 #include "ui/controls/UILabel.h"
 #include "ui/core/control/UIHorizontalLayout.h"
 
@@ -75,15 +76,16 @@ TEST(LabelSizeEarly, WithoutAWindowTheFixedSizeIsAskedForAndTheTextMeasuredLater
     EXPECT_EQ(label.MeasureSize(SIZE{100, 100}).cy, 12) << "fixed sizes never measure";
 }
 
-TEST(LabelLayout, ANewTextMovesWhatFollowsTheLabel) {
+TEST(LabelLayout, ANewTextMovesWhatFollowsTheLabelWhileAButtonStaysPut) {
     WindowedManager windowed;
     auto* row = new CHorizontalLayoutUI;
     auto* label = new CLabelUI;
-    auto* follower = new CControlUI;
+    auto* button = new CButtonUI;
     label->SetText(L"墨匣");
+    button->SetText(L"OK");
     row->Add(label);
-    row->Add(follower);
-    follower->SetAttribute(L"width", L"20");
+    row->Add(button);
+    button->SetAttribute(L"height", L"20");
     windowed.manager.AttachRoot(row);
     const auto settle = [&] {
         ::RedrawWindow(windowed.window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -92,15 +94,17 @@ TEST(LabelLayout, ANewTextMovesWhatFollowsTheLabel) {
     const LONG narrow = label->GetPos().right;
     ASSERT_GT(narrow, 0);
 
+    button->SetText(L"Cancel");
+    EXPECT_FALSE(windowed.manager.IsUpdateNeeded()) << "a button's size does not follow its text";
     label->SetText(L"已复制路径到剪贴板");
     EXPECT_TRUE(windowed.manager.IsUpdateNeeded());
     settle();
     EXPECT_GT(label->GetPos().right, narrow + 40);
-    EXPECT_EQ(follower->GetPos().left, label->GetPos().right);
+    EXPECT_EQ(button->GetPos().left, label->GetPos().right);
 
     label->SetAttribute(L"textpadding", L"30,0,0,0");
     settle();
-    EXPECT_EQ(follower->GetPos().left, label->GetPos().right);
+    EXPECT_EQ(button->GetPos().left, label->GetPos().right);
     EXPECT_EQ(label->GetPos().right - label->GetPos().left,
               30 + DefaultFont(windowed.manager).Extent(L"已复制路径到剪贴板").cx);
 }
