@@ -4,7 +4,12 @@
 
 #include <cwchar>
 
+#include "ui/controls/UIButton.h"
+#include "ui/controls/UICheckBox.h"
+#include "ui/controls/UILabel.h"
+#include "ui/controls/UIOption.h"
 #include "ui/controls/UIScrollBar.h"
+#include "ui/controls/UIText.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
@@ -35,6 +40,11 @@ const ElementClass kElements[] = {
     {L"HorizontalLayout", Make<CHorizontalLayoutUI>},
     {L"HBox", Make<CHorizontalLayoutUI>},
     {L"ScrollBar", Make<CScrollBarUI>},
+    {L"Label", Make<CLabelUI>},
+    {L"Text", Make<CTextUI>},
+    {L"Button", Make<CButtonUI>},
+    {L"Option", Make<COptionUI>},
+    {L"CheckBox", Make<CCheckBoxUI>},
 };
 
 }  // namespace

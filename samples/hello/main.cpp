@@ -1,5 +1,5 @@
 // The smallest skinned program: one window whose look comes entirely from
-// the skin compiled into it. Drag it by its top band; Escape closes it.
+// the skin compiled into it. Drag it by its top band; Escape or its button closes it.
 
 #include <windows.h>
 

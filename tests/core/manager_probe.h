@@ -73,14 +73,19 @@ public:
     HWND Window() const { return windowed.window.Handle(); }
 
     ProbeControl* Add(LPCWSTR name, RECT rect, UINT flags = 0, LPCWSTR className = L"Control") {
-        auto* probe = new ProbeControl(log, name, flags, className);
-        probe->SetFloat(true);
-        probe->SetFixedXY(SIZE{rect.left, rect.top});
-        probe->SetFixedWidth(rect.right - rect.left);
-        probe->SetFixedHeight(rect.bottom - rect.top);
-        root->Add(probe);
-        probe->SetPos(rect, false);
-        return probe;
+        return Place(new ProbeControl(log, name, flags, className), rect);
+    }
+
+    // Puts any control at a fixed rectangle of the tree.
+    template <typename Control>
+    Control* Place(Control* control, RECT rect) {
+        control->SetFloat(true);
+        control->SetFixedXY(SIZE{rect.left, rect.top});
+        control->SetFixedWidth(rect.right - rect.left);
+        control->SetFixedHeight(rect.bottom - rect.top);
+        root->Add(control);
+        control->SetPos(rect, false);
+        return control;
     }
 
     // Lays out what the additions asked for, so that tab order and hit tests are settled.
@@ -93,6 +98,15 @@ public:
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::SendMessageW(Window(), message, wParam, lParam);
+    }
+    // A left click at a point, or in the middle of a control.
+    void Click(POINT point) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    }
+    void Click(const SkinUI::CControlUI* control) {
+        const RECT& rect = control->GetPos();
+        Click(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     }
 
     // The events of mouse kinds, in order; the focus changes a click brings are left out.
@@ -111,14 +125,30 @@ public:
     std::vector<SeenEvent> log;
 };
 
-// Records each notification's name, sender and first parameter.
+// Records each notification's name, sender and parameters.
 class NotifyRecorder : public SkinUI::INotifyUI {
 public:
     struct Seen {
         std::wstring type;
         SkinUI::CControlUI* sender;
         WPARAM wParam;
+        LPARAM lParam;
     };
-    void Notify(SkinUI::NotifyMsg& msg) override { seen.push_back(Seen{msg.type.GetData(), msg.sender, msg.wParam}); }
+    void Notify(SkinUI::NotifyMsg& msg) override {
+        seen.push_back(Seen{msg.type.GetData(), msg.sender, msg.wParam, msg.lParam});
+    }
+    // "type:name" of each notification whose sender has a name, in order, the
+    // focus changes a click brings left out; then forgets them.
+    std::vector<std::wstring> Take() {
+        std::vector<std::wstring> named;
+        for (const Seen& each : seen) {
+            const bool focus = each.type == L"setfocus" || each.type == L"killfocus";
+            if (!focus && each.sender != nullptr && !each.sender->GetName().IsEmpty()) {
+                named.push_back(each.type + L":" + each.sender->GetName().GetData());
+            }
+        }
+        seen.clear();
+        return named;
+    }
     std::vector<Seen> seen;
 };
