@@ -164,6 +164,12 @@ TEST_F(ButtonInWindow, AClickNeedsPressAndReleaseInsideAndKeysActivateTheFocus) 
     EXPECT_EQ(press(MAKELPARAM(30, 20)), Strings{L"click:b"});
     EXPECT_EQ(button->GetButtonState() & (UISTATE_PUSHED | UISTATE_CAPTURED), 0u);
 
+    tree.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    tree.Send(WM_CANCELMODE);
+    tree.Send(WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(recorder.Take(), Strings{}) << "a press that another window ended is no click";
+    EXPECT_EQ(button->GetButtonState() & (UISTATE_PUSHED | UISTATE_CAPTURED), 0u);
+
     const struct {
         WPARAM key;
         bool keyboard;

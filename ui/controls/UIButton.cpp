@@ -113,6 +113,13 @@ void CButtonUI::DoEvent(UIEvent& event) {
             }
         }
         return;
+    case UIEVENT_CANCELPRESS:
+        // The press ended elsewhere (another window took the mouse): no click.
+        if ((m_buttonState & (UISTATE_PUSHED | UISTATE_CAPTURED)) != 0) {
+            m_buttonState &= ~(UISTATE_PUSHED | UISTATE_CAPTURED);
+            Invalidate();
+        }
+        return;
     case UIEVENT_CONTEXTMENU:
         // lParam carries a control pointer: it travels at full width.
         if (IsContextMenuUsed() && IsEnabled() && m_manager != nullptr) {
