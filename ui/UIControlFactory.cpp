@@ -4,6 +4,13 @@
 
 #include <cwchar>
 
+#include "ui/controls/UIList.h"
+#include "ui/controls/UIListContainerElement.h"
+#include "ui/controls/UIListHBoxElement.h"
+#include "ui/controls/UIListHeader.h"
+#include "ui/controls/UIListHeaderItem.h"
+#include "ui/controls/UIListLabelElement.h"
+#include "ui/controls/UIListTextElement.h"
 #include "ui/controls/UIScrollBar.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
@@ -35,6 +42,13 @@ const ElementClass kElements[] = {
     {L"HorizontalLayout", Make<CHorizontalLayoutUI>},
     {L"HBox", Make<CHorizontalLayoutUI>},
     {L"ScrollBar", Make<CScrollBarUI>},
+    {L"List", Make<CListUI>},
+    {L"ListHeader", Make<CListHeaderUI>},
+    {L"ListHeaderItem", Make<CListHeaderItemUI>},
+    {L"ListLabelElement", Make<CListLabelElementUI>},
+    {L"ListTextElement", Make<CListTextElementUI>},
+    {L"ListContainerElement", Make<CListContainerElementUI>},
+    {L"ListHBoxElement", Make<CListHBoxElementUI>},
 };
 
 }  // namespace
