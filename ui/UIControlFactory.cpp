@@ -7,6 +7,13 @@
 #include "ui/controls/UIButton.h"
 #include "ui/controls/UICheckBox.h"
 #include "ui/controls/UILabel.h"
+#include "ui/controls/UIList.h"
+#include "ui/controls/UIListContainerElement.h"
+#include "ui/controls/UIListHBoxElement.h"
+#include "ui/controls/UIListHeader.h"
+#include "ui/controls/UIListHeaderItem.h"
+#include "ui/controls/UIListLabelElement.h"
+#include "ui/controls/UIListTextElement.h"
 #include "ui/controls/UIOption.h"
 #include "ui/controls/UIScrollBar.h"
 #include "ui/controls/UIText.h"
@@ -45,6 +52,13 @@ const ElementClass kElements[] = {
     {L"Button", Make<CButtonUI>},
     {L"Option", Make<COptionUI>},
     {L"CheckBox", Make<CCheckBoxUI>},
+    {L"List", Make<CListUI>},
+    {L"ListHeader", Make<CListHeaderUI>},
+    {L"ListHeaderItem", Make<CListHeaderItemUI>},
+    {L"ListLabelElement", Make<CListLabelElementUI>},
+    {L"ListTextElement", Make<CListTextElementUI>},
+    {L"ListContainerElement", Make<CListContainerElementUI>},
+    {L"ListHBoxElement", Make<CListHBoxElementUI>},
 };
 
 }  // namespace

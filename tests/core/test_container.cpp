@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "ui/controls/UIScrollBar.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/manager/UIManager.h"
@@ -372,6 +373,29 @@ TEST(ContainerPaint, PaintingStopsAtTheStopControlAndSkipsWhatIsNotInView) {
     ::SelectObject(dc, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(dc);
+}
+
+// Keeps its scroll bars in an inner container, as a list keeps them in its body.
+class BarsInside : public CContainerUI {
+public:
+    BarsInside() { Add(inner); }
+    void EnableScrollBar(bool vertical, bool horizontal) override { inner->EnableScrollBar(vertical, horizontal); }
+    SkinUI::CScrollBarUI* GetVerticalScrollBar() const override { return inner->GetVerticalScrollBar(); }
+    SkinUI::CScrollBarUI* GetHorizontalScrollBar() const override { return inner->GetHorizontalScrollBar(); }
+
+    CContainerUI* inner = new CContainerUI;
+};
+
+TEST(ContainerAttributes, ScrollBarAttributesReachBarsKeptElsewhere) {
+    BarsInside outer;
+    outer.SetAttribute(L"hscrollbar", L"true");
+    outer.SetAttribute(L"vscrollbarstyle", L"linesize=\"7\"");
+    ASSERT_NE(outer.inner->GetVerticalScrollBar(), nullptr);
+    EXPECT_EQ(outer.inner->GetVerticalScrollBar()->GetLineSize(), 7);
+    EXPECT_NE(outer.inner->GetHorizontalScrollBar(), nullptr) << "the horizontal bar is kept";
+    outer.SetAttribute(L"vscrollbar", L"false");
+    EXPECT_EQ(outer.inner->GetVerticalScrollBar(), nullptr);
+    EXPECT_NE(outer.inner->GetHorizontalScrollBar(), nullptr);
 }
 
 }  // namespace

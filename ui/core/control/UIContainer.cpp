@@ -488,15 +488,20 @@ void CContainerUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     } else if (std::wcscmp(name, L"mousechild") == 0) {
         SetMouseChildEnabled(ParseBool(value));
     } else if (std::wcscmp(name, L"vscrollbar") == 0) {
-        EnableScrollBar(ParseBool(value), m_horizontalScrollBar != nullptr);
+        // Through the accessors: a container may keep its bars in a child.
+        EnableScrollBar(ParseBool(value), GetHorizontalScrollBar() != nullptr);
     } else if (std::wcscmp(name, L"vscrollbarstyle") == 0) {
-        EnableScrollBar(true, m_horizontalScrollBar != nullptr);
-        m_verticalScrollBar->SetAttributeList(value);
+        EnableScrollBar(true, GetHorizontalScrollBar() != nullptr);
+        if (CScrollBarUI* bar = GetVerticalScrollBar()) {
+            bar->SetAttributeList(value);
+        }
     } else if (std::wcscmp(name, L"hscrollbar") == 0) {
-        EnableScrollBar(m_verticalScrollBar != nullptr, ParseBool(value));
+        EnableScrollBar(GetVerticalScrollBar() != nullptr, ParseBool(value));
     } else if (std::wcscmp(name, L"hscrollbarstyle") == 0) {
-        EnableScrollBar(m_verticalScrollBar != nullptr, true);
-        m_horizontalScrollBar->SetAttributeList(value);
+        EnableScrollBar(GetVerticalScrollBar() != nullptr, true);
+        if (CScrollBarUI* bar = GetHorizontalScrollBar()) {
+            bar->SetAttributeList(value);
+        }
     } else if (std::wcscmp(name, L"childpadding") == 0) {
         SetChildPadding(ParseInt(value));
     } else if (std::wcscmp(name, L"childalign") == 0) {

@@ -28,6 +28,7 @@ enum : UINT {
 enum : UINT {
     UIFLAG_TABSTOP = 0x01,
     UIFLAG_SETCURSOR = 0x02,
+    UIFLAG_WANTRETURN = 0x04,
 };
 
 // Offered every visited control of a tree search; a non-null answer ends the search.

@@ -1,0 +1,159 @@
+#include "ui/controls/UIListRow.h"
+
+#include "ui/core/manager/UIManager.h"
+#include "ui/core/render/UIRender.h"
+
+namespace SkinUI {
+
+bool CListRowState::Select(bool selected, bool notify) {
+    if (selected && !m_row.IsEnabled()) {
+        return false;
+    }
+    if (selected == m_selected) {
+        return true;
+    }
+    m_selected = selected;
+    if (m_owner != nullptr) {
+        if (selected) {
+            if (!m_owner->SelectItem(m_index, notify, true)) {
+                m_selected = false;
+                m_row.Invalidate();
+                return false;
+            }
+        } else if (m_owner->GetCurSel() == m_index) {
+            m_owner->SelectItem(-1, false, notify);
+        }
+    }
+    m_row.Invalidate();
+    return true;
+}
+
+void CListRowState::OnVisibilityChanged() {
+    if (m_row.IsVisible() || !m_selected) {
+        return;
+    }
+    m_selected = false;
+    if (m_owner != nullptr && m_owner->GetCurSel() == m_index) {
+        m_owner->SelectItem(-1, false, true);
+    }
+}
+
+void CListRowState::Click() {
+    if (CUIManager* manager = m_row.GetManager()) {
+        manager->SendNotify(&m_row, L"itemclick");
+    }
+    Select(true, true);
+    m_row.Invalidate();
+}
+
+bool CListRowState::TrackHover(const UIEvent& event) {
+    const bool inside = ::PtInRect(&m_row.GetPos(), event.mouse) != FALSE;
+    if (event.type == UIEVENT_MOUSEENTER) {
+        if (inside && m_row.IsEnabled() && !IsHot()) {
+            m_state |= kHot;
+            m_row.Invalidate();
+        }
+        return true;
+    }
+    if (event.type != UIEVENT_MOUSELEAVE) {
+        return false;
+    }
+    CUIManager* manager = m_row.GetManager();
+    // The pointer went on to a part of the row: the row waits for the part's leave.
+    if (inside) {
+        if (manager != nullptr) {
+            manager->AddLeaveWatch(&m_row);
+        }
+        return true;
+    }
+    if (m_row.IsEnabled() && IsHot()) {
+        m_state &= ~kHot;
+        m_row.Invalidate();
+    }
+    if (manager != nullptr) {
+        manager->RemoveLeaveWatch(&m_row);
+    }
+    return true;
+}
+
+bool CListRowState::DrawImage(HDC dc, const RECT& paintRect, ImageDrawInfo& image) const {
+    return CRenderer::DrawImage(dc, m_row.GetManager(), m_row.GetPos(), paintRect, image);
+}
+
+void CListRowState::PaintBackground(HDC dc, const RECT& paintRect, ImageDrawInfo& ownBkImage) {
+    ListInfo* info = GetListInfo();
+    if (info == nullptr) {
+        return;
+    }
+    const bool enabled = m_row.IsEnabled();
+    DWORD color = IsOddDrawnRow(*info) ? 0 : info->bkColor;
+    if (IsHot()) {
+        color = info->hotBkColor;
+    }
+    if (m_selected) {
+        color = info->selectedBkColor;
+    }
+    if (!enabled) {
+        color = info->disabledBkColor;
+    }
+    if (color != 0) {
+        CRenderer::DrawColor(dc, m_row.GetPos(), m_row.AdjustColor(color));
+    }
+
+    if (!enabled && DrawImage(dc, paintRect, info->disabledImage)) {
+        return;
+    }
+    if (m_selected && DrawImage(dc, paintRect, info->selectedImage)) {
+        return;
+    }
+    if (IsHot() && DrawImage(dc, paintRect, info->hotImage)) {
+        return;
+    }
+    if (DrawImage(dc, paintRect, ownBkImage)) {
+        return;
+    }
+    if (!IsOddDrawnRow(*info)) {
+        DrawImage(dc, paintRect, info->bkImage);
+    }
+}
+
+DWORD CListRowState::TextColor(const ListInfo& info) const {
+    DWORD color = info.textColor;
+    if (IsHot()) {
+        color = info.hotTextColor;
+    }
+    if (m_selected) {
+        color = info.selectedTextColor;
+    }
+    if (!m_row.IsEnabled()) {
+        color = info.disabledTextColor;
+    }
+    return color;
+}
+
+RECT MeasureRowText(CUIManager* manager, LPCWSTR text, int font, UINT style, RECT rect, bool html) {
+    if (manager == nullptr) {
+        return RECT{rect.left, rect.top, rect.left, rect.top};
+    }
+    HDC dc = manager->GetPaintDC();
+    HDC ownDc = nullptr;
+    if (dc == nullptr) {
+        ownDc = ::CreateCompatibleDC(nullptr);
+        dc = ownDc;
+    }
+    if (dc == nullptr) {
+        return RECT{rect.left, rect.top, rect.left, rect.top};
+    }
+    if (html) {
+        int links = 0;
+        CRenderer::DrawRichText(dc, manager, rect, text, 0, nullptr, nullptr, links, font, style | DT_CALCRECT);
+    } else {
+        CRenderer::DrawText(dc, manager, rect, text, 0, font, style | DT_CALCRECT);
+    }
+    if (ownDc != nullptr) {
+        ::DeleteDC(ownDc);
+    }
+    return rect;
+}
+
+}  // namespace SkinUI
