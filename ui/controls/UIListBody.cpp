@@ -10,10 +10,6 @@ namespace SkinUI {
 
 namespace {
 
-bool IsShown(const CScrollBarUI* bar) {
-    return bar != nullptr && bar->IsVisible();
-}
-
 bool Meets(const RECT& first, const RECT& second) {
     RECT overlap;
     return ::IntersectRect(&overlap, &first, &second) != FALSE;
