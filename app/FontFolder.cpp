@@ -1,5 +1,7 @@
 #include "app/FontFolder.h"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 
 namespace {
@@ -39,8 +41,9 @@ std::vector<FolderEntry> ReadEntries(const std::wstring& folder) {
         }
     } while (FindNextFileW(search, &found));
     FindClose(search);
+    // Explorer's order: "f2" before "f10", letter case ignored.
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-        return CompareStringOrdinal(a.name.c_str(), -1, b.name.c_str(), -1, TRUE) == CSTR_LESS_THAN;
+        return StrCmpLogicalW(a.name.c_str(), b.name.c_str()) < 0;
     });
     return entries;
 }

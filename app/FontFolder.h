@@ -14,6 +14,7 @@ bool IsPlainFolder(const wchar_t* path);
 bool HasFontExtension(const std::wstring& name);
 
 // Appends the font files of `folder` and of its plain subfolders, depth first,
-// each folder's entries in name order (letter case ignored). Links and
+// each folder's entries in the order Explorer shows them ("f2" before "f10",
+// letter case ignored). Links and
 // junctions inside are not followed.
 void CollectFontFiles(const std::wstring& folder, std::vector<std::wstring>& files);

@@ -290,7 +290,8 @@ public:
 TEST_F(FontMountListTest, ADroppedFolderMountsItsFontFilesInNameOrderDepthFirst) {
     DroppedFolder folder;
     const std::wstring zeta = folder.Add(L"Zeta.TTF");
-    const std::wstring alpha = folder.Add(L"alpha.otf");
+    const std::wstring alpha10 = folder.Add(L"alpha10.otf");
+    const std::wstring alpha2 = folder.Add(L"alpha2.otf");
     folder.Add(L"readme.txt");
     folder.Add(L"fonts.ttf.bak");
     folder.Add(L"Beta", true);
@@ -298,8 +299,8 @@ TEST_F(FontMountListTest, ADroppedFolderMountsItsFontFilesInNameOrderDepthFirst)
     fonts.mountAlwaysSucceeds = true;
     fonts.fontFiles.insert(FontPath(1));
 
-    EXPECT_EQ(Drop({FontPath(1), folder.root + L"\\"}), 4);
-    EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(1), alpha, inner, zeta}));
+    EXPECT_EQ(Drop({FontPath(1), folder.root + L"\\"}), 5);
+    EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(1), alpha2, alpha10, inner, zeta}));
     for (const std::wstring& call : fonts.calls)
         EXPECT_EQ(call.find(L"readme"), std::wstring::npos) << "files of other kinds are not tried";
 }
