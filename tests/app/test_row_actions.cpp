@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 #include "app/RowActions.h"
+#include "tests/app/clipboard_probe.h"
 
 namespace {
 
@@ -13,47 +13,6 @@ HWND MakeOwner() {
     return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleW(nullptr),
                            nullptr);
 }
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
-// Another program's window that keeps the clipboard open until released.
-class ClipboardHolder {
-public:
-    ClipboardHolder() {
-        m_thread = std::thread([this] {
-            HWND window = MakeOwner();
-            m_opened = OpenClipboard(window) != FALSE;
-            SetEvent(m_ready);
-            WaitForSingleObject(m_release, INFINITE);
-            CloseClipboard();
-            DestroyWindow(window);
-        });
-        WaitForSingleObject(m_ready, INFINITE);
-    }
-    ~ClipboardHolder() {
-        SetEvent(m_release);
-        m_thread.join();
-        CloseHandle(m_ready);
-        CloseHandle(m_release);
-    }
-    bool Opened() const { return m_opened; }
-
-private:
-    HANDLE m_ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE m_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    bool m_opened = false;
-    std::thread m_thread;
-};
 
 TEST(RowActions, TheFolderOfAFileLosesTheFileNameAndARootKeepsItsSeparator) {
     const struct {

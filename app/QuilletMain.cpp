@@ -1,0 +1,405 @@
+#include "app/QuilletMain.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+
+#include "app/AboutWnd.h"
+#include "app/ArrowCursor.h"
+#include "app/CharMap.h"
+#include "app/DropFilter.h"
+#include "app/MenuWnd.h"
+#include "app/RowActions.h"
+#include "ui/controls/UIButton.h"
+#include "ui/controls/UICheckBox.h"
+#include "ui/controls/UILabel.h"
+#include "ui/controls/UIList.h"
+#include "ui/controls/UIListHBoxElement.h"
+#include "ui/controls/UIScrollBar.h"
+
+using namespace SkinUI;
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"墨匣";
+constexpr wchar_t kCopyFailed[] = L"复制失败";
+constexpr wchar_t kScrollBarShown[] = L"padding=\"554,-331,0,4\"";
+constexpr wchar_t kScrollBarHidden[] = L"padding=\"554,0,0,4\"";
+constexpr wchar_t kCellAttributes[] =
+    L"font=\"1\" endellipsis=\"true\" textpadding=\"4,0,4,0\" "
+    L"focusedimage=\"res='111' restype='PNG' corner='5,5,24,24'\" "
+    L"normalimage=\"res='110' restype='PNG' corner='5,5,24,24'\" "
+    L"pushedimage=\"res='111' restype='PNG' corner='5,5,24,24'\" "
+    L"hotimage=\"res='111' restype='PNG' corner='5,5,24,24'\" align=\"left\"";
+constexpr int kDeleteCellFont = 122;
+// The title bar's height, and the width of its system buttons at the right.
+constexpr int kTitleBarHeight = 33;
+constexpr int kSystemButtonsWidth = 121;
+constexpr int kWheelDelta = 120;
+
+template <typename Control>
+Control* Find(CUIManager& manager, LPCWSTR name, LPCWSTR interfaceName) {
+    CControlUI* control = manager.FindControlByName(name);
+    return control != nullptr ? static_cast<Control*>(control->GetInterface(interfaceName)) : nullptr;
+}
+
+int WheelNotches(WPARAM wParam) {
+    return static_cast<short>(HIWORD(wParam)) / kWheelDelta;
+}
+
+POINT CursorPoint() {
+    POINT cursor = {0, 0};
+    ::GetCursorPos(&cursor);
+    return cursor;
+}
+
+}  // namespace
+
+CQuilletMain::CQuilletMain(IFontSystem& fonts, IFontNameReader& names)
+    : m_registry(fonts), m_names(names), m_showInFolder(&ShowInFolder) {}
+
+CQuilletMain::~CQuilletMain() {
+    // Every font this run mounted leaves with it, even when the window closes abnormally.
+    ShowStatus(m_registry.UnmountAll().text, FontMountList::kRemoveAllTimer);
+    if (m_charMap != nullptr) {
+        // The character map outlives this window until the process ends.
+        m_charMap->SetSwitchBox(nullptr);
+    }
+    ::PostQuitMessage(0);
+}
+
+void CQuilletMain::OnFinalMessage(HWND hwnd) {
+    WindowImplBase::OnFinalMessage(hwnd);
+    delete this;
+}
+
+void CQuilletMain::InitWindow() {
+    m_list = Find<CListUI>(m_manager, L"infolist", L"List");
+    m_title = Find<CLabelUI>(m_manager, L"wndtitle", L"Label");
+    m_copyPathBox = Find<CCheckBoxUI>(m_manager, L"copypath", L"CheckBox");
+    m_openFolderBox = Find<CCheckBoxUI>(m_manager, L"openfile", L"CheckBox");
+    m_copyNameBox = Find<CCheckBoxUI>(m_manager, L"copyfontname", L"CheckBox");
+    m_charMapBox = Find<CCheckBoxUI>(m_manager, L"charsetmap", L"CheckBox");
+    m_switchBox = Find<CCheckBoxUI>(m_manager, L"usefocus", L"CheckBox");
+    m_scrollBar = Find<CScrollBarUI>(m_manager, L"listscroll", L"ScrollBar");
+    AllowDropsFromLowerIntegrity(m_hwnd);
+    CreatePopups();
+    BuildRows();
+}
+
+void CQuilletMain::CreatePopups() {
+    m_menu = new CMenuWnd;
+    m_menu->Create(m_hwnd, L"", WS_POPUP, 0, 0, 0, 117, 139);
+
+    m_charMap = new CharMap;
+    m_charMap->Create(::GetDesktopWindow(), L"CharSet Map", 0, 0, 0, 0, 650, 460);
+    m_charMap->SetSwitchBox(m_switchBox);
+    m_charMap->CenterWindow();
+    RECT rect;
+    ::GetWindowRect(*m_charMap, &rect);
+    // Beside the main window rather than on top of it.
+    ::MoveWindow(*m_charMap, rect.left + 230, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+}
+
+void CQuilletMain::BuildRows() {
+    if (m_list == nullptr) {
+        return;
+    }
+    for (int row = 0; row < FontMountList::kRowCount; ++row) {
+        auto* element = new CListHBoxElementUI;
+        element->SetAttributeList(L"height=\"26\"");
+        for (int index = 0; index < kCellCount; ++index) {
+            auto* cell = new CButtonUI;
+            cell->SetAttributeList(kCellAttributes);
+            wchar_t name[4];
+            swprintf(name, 4, L"%d", index);
+            cell->SetName(name);
+            if (index == kCellCount - 1) {
+                cell->SetFont(kDeleteCellFont);
+            }
+            HookArrowCursor(cell);
+            element->Add(cell);
+            m_cells[row][index] = cell;
+        }
+        m_rows[row] = element;
+        m_list->Add(element);
+    }
+}
+
+void CQuilletMain::ShowRegistry() {
+    for (int row = 0; row < FontMountList::kRowCount; ++row) {
+        for (int index = 0; index < kCellCount; ++index) {
+            CButtonUI* cell = m_cells[row][index];
+            if (cell == nullptr) {
+                continue;
+            }
+            const RowCell& shown = m_registry.Row(row).cells[index];
+            cell->SetTag(shown.tag);
+            cell->SetText(shown.text.c_str());
+            cell->SetUserData(shown.userData.c_str());
+        }
+    }
+    if (m_scrollBar == nullptr) {
+        return;
+    }
+    const ScrollState& scroll = m_registry.Scroll();
+    m_scrollBar->SetLineSize(scroll.lineSize);
+    m_scrollBar->SetScrollRange(scroll.range);
+    m_scrollBar->SetScrollPos(scroll.position, false);
+    if (scroll.visible != m_scrollBarShown) {
+        // The bar stands over the list's right edge when shown, below the list (out of sight) when not.
+        m_scrollBar->SetAttributeList(scroll.visible ? kScrollBarShown : kScrollBarHidden);
+        m_scrollBarShown = scroll.visible;
+    }
+}
+
+void CQuilletMain::ShowStatus(const std::wstring& text, UINT timerId) {
+    if (m_title != nullptr) {
+        m_title->SetText(text.c_str());
+    }
+    if (m_hwnd != nullptr && ::IsWindow(m_hwnd)) {
+        ::SetTimer(m_hwnd, timerId, kStatusDuration, nullptr);
+    }
+}
+
+void CQuilletMain::RestoreTitle() {
+    if (m_title != nullptr) {
+        m_title->SetText(kTitle);
+    }
+    for (UINT timer : {FontMountList::kRemoveAllTimer, kPathCopiedTimer, kNameCopiedTimer}) {
+        ::KillTimer(m_hwnd, timer);
+    }
+}
+
+bool CQuilletMain::IsChecked(CCheckBoxUI* box) const {
+    return box != nullptr && box->IsSelected();
+}
+
+void CQuilletMain::Notify(NotifyMsg& msg) {
+    const CUIString senderName = msg.sender != nullptr ? msg.sender->GetName() : CUIString();
+    if (msg.type == L"click") {
+        if (senderName == L"closebtn" || senderName == L"closewnd") {
+            Close(1);
+        } else if (senderName == L"minbtn") {
+            SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        } else if (senderName == L"removeall") {
+            const StatusText status = m_registry.UnmountAll();
+            ShowRegistry();
+            ShowStatus(status.text, status.timerId);
+        } else if (msg.sender != nullptr) {
+            OnCellClick(msg.sender);
+        }
+    } else if (msg.type == L"scroll") {
+        OnScroll(msg.wParam);
+    } else if (msg.type == L"windowinit") {
+        if (m_menu != nullptr) {
+            m_menu->SetTarget(msg.sender);
+        }
+    } else if (msg.type == L"itemclick") {
+        m_manager.SendNotify(nullptr, L"itemselect", 0, 0, false, true);
+    } else if (msg.type == L"itemselect") {
+        ShowMenuAt(msg.mouse);
+    } else if (msg.type == L"copypath") {
+        CopyFolderPath(SelectedPath());
+    } else if (msg.type == L"charsetmap") {
+        OpenCharMap(SelectedPath());
+    } else if (msg.type == L"openfolder") {
+        OpenFolder(SelectedPath());
+    } else if (msg.type == L"copyfontname") {
+        CopyFontName(SelectedPath());
+    } else if (msg.type == L"aboutor") {
+        ShowAbout();
+    }
+}
+
+void CQuilletMain::OnCellClick(CControlUI* cell) {
+    const std::wstring path = cell->GetUserData().GetData();
+    switch (cell->GetTag()) {
+    case FontMountList::kTagFileName:
+        if (IsChecked(m_copyNameBox)) {
+            CopyFontName(path);
+        }
+        break;
+    case FontMountList::kTagPath:
+        if (IsChecked(m_copyPathBox)) {
+            CopyFolderPath(path);
+        }
+        if (IsChecked(m_openFolderBox)) {
+            OpenFolder(path);
+        }
+        if (IsChecked(m_charMapBox)) {
+            OpenCharMap(path);
+        }
+        break;
+    case FontMountList::kTagDelete:
+        if (m_registry.UnmountRow(_wtoi(path.c_str()))) {
+            ShowRegistry();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CQuilletMain::OnScroll(WPARAM wParam) {
+    if (m_registry.Count() < FontMountList::kVisibleRows) {
+        return;
+    }
+    if (m_scrollBar != nullptr) {
+        // A drag or step of the bar moved it already; the wheel moves from there.
+        m_registry.ScrollTo(m_scrollBar->GetScrollPos());
+    }
+    m_registry.ScrollByNotches(WheelNotches(wParam));
+    ShowRegistry();
+}
+
+LRESULT CQuilletMain::OnMouseWheel(UINT, WPARAM wParam, LPARAM, bool& handled) {
+    if (m_registry.Count() > 0) {
+        m_manager.SendNotify(nullptr, L"scroll", wParam, 0, false, true);
+    }
+    handled = false;
+    return 0;
+}
+
+std::wstring CQuilletMain::SelectedPath() const {
+    const int selected = m_list != nullptr ? m_list->GetCurSel() : -1;
+    if (selected < 0 || selected >= FontMountList::kRowCount || m_cells[selected][0] == nullptr) {
+        return std::wstring();
+    }
+    return m_cells[selected][0]->GetUserData().GetData();
+}
+
+void CQuilletMain::ShowMenuAt(POINT clientPoint) {
+    if (m_menu == nullptr || !::IsWindow(*m_menu)) {
+        return;
+    }
+    ::ClientToScreen(m_hwnd, &clientPoint);
+    RECT rect;
+    ::GetWindowRect(*m_menu, &rect);
+    ::MoveWindow(*m_menu, clientPoint.x, clientPoint.y, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+    m_menu->ShowWindow(true, true);
+    ::SetFocus(*m_menu);
+}
+
+void CQuilletMain::ShowAbout() {
+    auto* about = new CAboutWnd;
+    if (about->Create(m_hwnd, L"", WS_POPUP, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT) ==
+        nullptr) {
+        delete about;
+        return;
+    }
+    about->CenterWindow();
+    about->ShowModal();
+}
+
+void CQuilletMain::CopyFolderPath(const std::wstring& path) {
+    if (path.empty()) {
+        return;
+    }
+    const bool copied = CopyToClipboard(m_hwnd, FolderOf(path));
+    ShowStatus(copied ? L"已复制路径到剪贴板" : kCopyFailed, kPathCopiedTimer);
+}
+
+void CQuilletMain::OpenFolder(const std::wstring& path) {
+    if (path.empty()) {
+        return;
+    }
+    m_showInFolder(path);
+    ::SetFocus(m_hwnd);
+}
+
+void CQuilletMain::CopyFontName(const std::wstring& path) {
+    if (path.empty()) {
+        return;
+    }
+    const bool copied = CopyToClipboard(m_hwnd, m_names.ReadFullName(path));
+    ShowStatus(copied ? L"已复制字体名称到剪贴板" : kCopyFailed, kNameCopiedTimer);
+}
+
+void CQuilletMain::OpenCharMap(const std::wstring& path) {
+    if (path.empty() || m_charMap == nullptr) {
+        return;
+    }
+    m_charMap->LoadFace(m_names.ReadFullName(path));
+    m_charMap->ShowWindow(true, true);
+}
+
+bool CQuilletMain::IsMenuShown() const {
+    return m_menu != nullptr && ::IsWindowVisible(*m_menu);
+}
+
+void CQuilletMain::SwitchIn() {
+    if (!IsMenuShown() && !m_switchedIn) {
+        m_switchedIn = true;
+        BringToFront(m_hwnd);
+    }
+}
+
+void CQuilletMain::SwitchOut() {
+    m_switchedIn = false;
+    if (m_charMap != nullptr && ::IsWindowVisible(*m_charMap)) {
+        BringToFront(*m_charMap);
+    }
+}
+
+LRESULT CQuilletMain::OnMouseMove(UINT, WPARAM, LPARAM lParam, bool& handled) {
+    handled = false;
+    if (!IsChecked(m_switchBox)) {
+        return 0;
+    }
+    POINT point = {static_cast<LONG>(LOWORD(lParam)), static_cast<LONG>(HIWORD(lParam))};
+    ::ClientToScreen(m_hwnd, &point);
+    RECT window;
+    ::GetWindowRect(m_hwnd, &window);
+    if (::PtInRect(&window, point)) {
+        SwitchIn();
+    }
+    return 0;
+}
+
+LRESULT CQuilletMain::HandleCustomMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
+    switch (message) {
+    case WM_SIZE:
+    case WM_NCLBUTTONDBLCLK:
+        // The window has one size: no maximising from the title bar.
+        handled = true;
+        return 1;
+    case WM_TIMER:
+        RestoreTitle();
+        break;
+    case WM_DROPFILES:
+        m_registry.MountDropped(reinterpret_cast<HDROP>(wParam));
+        ShowRegistry();
+        handled = true;
+        return 1;
+    case WM_NCMOUSEMOVE:
+        if (IsChecked(m_switchBox)) {
+            SwitchIn();
+        }
+        break;
+    case WM_MOUSELEAVE:
+        if (IsChecked(m_switchBox) && !IsMenuShown()) {
+            RECT window;
+            ::GetWindowRect(m_hwnd, &window);
+            // Leaving across the title bar is a move towards the system buttons, not to the character map.
+            if (CursorPoint().y > window.top + kTitleBarHeight) {
+                SwitchOut();
+            }
+        }
+        break;
+    case WM_NCMOUSELEAVE:
+        if (IsChecked(m_switchBox) && !IsMenuShown()) {
+            RECT caption;
+            ::GetWindowRect(m_hwnd, &caption);
+            caption.right -= kSystemButtonsWidth;
+            const POINT cursor = CursorPoint();
+            if (!::PtInRect(&caption, cursor) && cursor.x < caption.right) {
+                SwitchOut();
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The program's main window, in-process and hidden, on the fake font system:
+// real skins and controls, real window messages, no session fonts touched.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/CharMap.h"
+#include "app/MenuWnd.h"
+#include "app/QuilletMain.h"
+#include "tests/app/FakeFontSystem.h"
+#include "ui/controls/UIButton.h"
+#include "ui/core/manager/UIManager.h"
+
+class FakeNameReader : public IFontNameReader {
+public:
+    std::map<std::wstring, std::wstring> names;
+    std::wstring ReadFullName(const std::wstring& path) override {
+        auto found = names.find(path);
+        return found == names.end() ? std::wstring() : found->second;
+    }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SkinUI::CUIManager::SetInstance(::GetModuleHandleW(nullptr));
+        fonts.mountAlwaysSucceeds = true;
+        window = new CQuilletMain(fonts, names);
+        // Hidden: Wine maps a window slowly without a window manager.
+        hwnd = window->Create(nullptr, L"墨匣", WS_POPUP, WS_EX_ACCEPTFILES, 0, 0, 600, 800);
+        ASSERT_NE(hwnd, nullptr);
+        charMap = window->GetCharMap()->GetHWND();
+        Layout();
+        // What the first paint reports; the menu learns its target from it.
+        window->GetManager().SendNotify(window->GetManager().GetRoot(), L"windowinit");
+    }
+    void TearDown() override {
+        if (::IsWindow(hwnd)) {
+            ::DestroyWindow(hwnd);
+        }
+        // The character map lives until the process ends; tests end it themselves.
+        ::DestroyWindow(charMap);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message != WM_QUIT) {
+                ::DispatchMessageW(&msg);
+            }
+        }
+    }
+
+    static std::wstring FontPath(int n) { return L"C:\\Fonts\\font" + std::to_wstring(n) + L".ttf"; }
+
+    // Drops fonts first..first+count-1 as the shell would.
+    void DropFonts(int count, int first = 0) {
+        FakeDrop drop;
+        for (int i = first; i < first + count; ++i) {
+            drop.paths.push_back(FontPath(i));
+        }
+        ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop.Handle()), 0);
+        Layout();
+    }
+
+    // Lays the whole tree out, as a paint of the (hidden) window would.
+    void Layout() {
+        RECT client;
+        ::GetClientRect(hwnd, &client);
+        window->GetManager().GetRoot()->SetPos(client, false);
+        Pump();
+    }
+
+    void Pump() {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message != WM_QUIT) {
+                ::DispatchMessageW(&msg);
+            }
+        }
+    }
+
+    POINT CenterOf(SkinUI::CControlUI* control) const {
+        const RECT rect = control->GetPos();
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+
+    void Click(POINT point, UINT down = WM_LBUTTONDOWN, UINT up = WM_LBUTTONUP) {
+        const LPARAM where = MAKELPARAM(point.x, point.y);
+        ::SendMessageW(hwnd, WM_MOUSEMOVE, 0, where);
+        ::SendMessageW(hwnd, down, down == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON, where);
+        ::SendMessageW(hwnd, up, 0, where);
+        Pump();
+        Layout();
+    }
+    void Click(SkinUI::CControlUI* control) { Click(CenterOf(control)); }
+
+    SkinUI::CControlUI* Named(LPCWSTR name) { return window->GetManager().FindControlByName(name); }
+    std::wstring TitleText() { return Named(L"wndtitle")->GetText().GetData(); }
+    std::wstring CellText(int row, int cell) { return window->Cell(row, cell)->GetText().GetData(); }
+
+    FakeFontSystem fonts;
+    FakeNameReader names;
+    CQuilletMain* window = nullptr;
+    HWND hwnd = nullptr;
+    HWND charMap = nullptr;
+};

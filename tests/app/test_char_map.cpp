@@ -1,0 +1,120 @@
+// The character map over a mounted font with several pages of characters:
+// pages by wheel and by scroll bar, the preview, copying one character, the
+// tooltips, and a second font taking the place of the first.
+#include <string>
+
+#include "app/CharMap.h"
+#include "tests/app/clipboard_probe.h"
+#include "tests/app/main_window_fixture.h"
+#include "tests/app/test_fonts.h"
+#include "ui/controls/UICheckBox.h"
+#include "ui/controls/UIScrollBar.h"
+
+using namespace SkinUI;
+
+namespace {
+
+std::wstring FaceOf(HFONT font) {
+    LOGFONTW logFont = {};
+    ::GetObjectW(font, sizeof(logFont), &logFont);
+    return logFont.lfFaceName;
+}
+
+class CharMapTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        if (!TestFontsExist()) {
+            GTEST_SKIP() << "test fonts were not generated";
+        }
+        MainWindowTest::SetUp();
+        many = TestFontFolder() + L"QuilletManyChars.ttf";
+        alpha = TestFontFolder() + L"QuilletAlpha.ttf";
+        ::AddFontResourceW(many.c_str());
+        ::AddFontResourceW(alpha.c_str());
+        map = window->GetCharMap();
+        bar =
+            static_cast<CScrollBarUI*>(map->GetManager().FindControlByName(L"viewscroll")->GetInterface(L"ScrollBar"));
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        ::RemoveFontResourceW(many.c_str());
+        ::RemoveFontResourceW(alpha.c_str());
+    }
+    std::wstring CellText(int index) { return map->Cell(index)->GetText().GetData(); }
+    void Wheel(int notches) {
+        ::SendMessageW(*map, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), 0);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message != WM_QUIT) {
+                ::DispatchMessageW(&msg);
+            }
+        }
+    }
+
+    std::wstring many;
+    std::wstring alpha;
+    CharMap* map = nullptr;
+    CScrollBarUI* bar = nullptr;
+};
+
+TEST_F(CharMapTest, PagesCoverExactlyTheCharactersByWheelAndByScrollBar) {
+    map->LoadFace(L"Quillet Test Many");
+    const int count = static_cast<int>(map->Characters().size());
+    ASSERT_GT(count, 2 * CharMap::kPageSize) << "the font spans three pages";
+    const int pages = (count + CharMap::kPageSize - 1) / CharMap::kPageSize;
+    EXPECT_EQ(CharMap::kPageStep * (pages - 1), bar->GetScrollRange());
+    EXPECT_EQ(L" ", CellText(0)) << "U+0020 comes first";
+    EXPECT_EQ(L"U+0020", std::wstring(map->Cell(0)->GetToolTip().GetData()));
+
+    Wheel(-1);
+    EXPECT_EQ(std::wstring(1, map->Characters()[CharMap::kPageSize]), CellText(0));
+    Wheel(-10);
+    EXPECT_EQ(bar->GetScrollRange(), bar->GetScrollPos()) << "the last page that holds characters";
+    const int onLastPage = count - (pages - 1) * CharMap::kPageSize;
+    EXPECT_EQ(std::wstring(1, map->Characters()[count - 1]), CellText(onLastPage - 1));
+    EXPECT_EQ(L"", CellText(onLastPage));
+    EXPECT_EQ(L"", std::wstring(map->Cell(onLastPage)->GetToolTip().GetData()));
+
+    bar->SetScrollPos(CharMap::kPageStep, true);
+    Pump();
+    EXPECT_EQ(std::wstring(1, map->Characters()[CharMap::kPageSize]), CellText(0)) << "the bar pages too";
+}
+
+TEST_F(CharMapTest, ACellShowsItsCharacterInThePreviewAndCopiesExactlyIt) {
+    map->LoadFace(L"Quillet Test Many");
+    auto* copyBox =
+        static_cast<CCheckBoxUI*>(map->GetManager().FindControlByName(L"copychar")->GetInterface(L"CheckBox"));
+    copyBox->Selected(true, false);
+    map->GetManager().SendNotify(map->Cell(33), L"click");
+    EXPECT_EQ(L"A", std::wstring(map->GetManager().FindControlByName(L"showselfont")->GetText().GetData()));
+    EXPECT_EQ(L"A", ClipboardText());
+
+    map->LoadFace(L"Quillet Test Alpha");
+    const int count = static_cast<int>(map->Characters().size());
+    ASSERT_LT(count, CharMap::kPageSize);
+    EXPECT_EQ(0, bar->GetScrollRange());
+    map->GetManager().SendNotify(map->Cell(count), L"click");
+    EXPECT_EQ(L"", std::wstring(map->GetManager().FindControlByName(L"showselfont")->GetText().GetData()));
+    EXPECT_EQ(L"A", ClipboardText()) << "an empty cell copies nothing";
+}
+
+TEST_F(CharMapTest, ASecondFontReplacesTheGridAndPreviewFonts) {
+    map->LoadFace(L"Quillet Test Many");
+    EXPECT_EQ(L"Quillet Test Many", FaceOf(map->GetManager().GetFont(CharMap::kCellFont)));
+    map->LoadFace(L"Quillet Test Alpha");
+    EXPECT_EQ(L"Quillet Test Alpha", FaceOf(map->GetManager().GetFont(CharMap::kCellFont)));
+    EXPECT_EQ(L"Quillet Test Alpha", FaceOf(map->GetManager().GetFont(CharMap::kPreviewFont)));
+    EXPECT_EQ(L"Quillet Test Alpha",
+              std::wstring(map->GetManager().FindControlByName(L"apptitle")->GetText().GetData()));
+}
+
+TEST_F(CharMapTest, ClosingHidesTheWindowAndKeepsIt) {
+    map->LoadFace(L"Quillet Test Many");
+    ::ShowWindow(*map, SW_SHOWNA);
+    ::SendMessageW(*map, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(::IsWindow(*map));
+    EXPECT_FALSE(::IsWindowVisible(*map));
+    EXPECT_TRUE(map->Characters().empty());
+}
+
+}  // namespace
