@@ -146,6 +146,19 @@ class Window:
 
         return cls(wait_until(search, timeout, f'a visible window titled "{title}"', interval=0.25))
 
+    @classmethod
+    def find_sized(cls, width, height, timeout):
+        """A visible window of this size, for popups without a title."""
+        _require_display()
+
+        def search():
+            for window_id in _run("xdotool", "search", "--onlyvisible", "--name", "").stdout.split():
+                if cls(window_id).geometry()[2:] == (width, height):
+                    return window_id
+            return None
+
+        return cls(wait_until(search, timeout, f"a visible {width} x {height} window", interval=0.25))
+
     def geometry(self):
         """(x, y, width, height) on the screen."""
         result = _run("xdotool", "getwindowgeometry", "--shell", self.id)

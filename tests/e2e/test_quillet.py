@@ -29,6 +29,15 @@ DELETE = 3
 LIST_MIDDLE = (288, 220)
 REMOVE_ALL = (642, 325)  # "移除全部"
 CLOSE = (679, 16)  # the close button at the top right
+COPY_PATH = (602, 81)  # the "复制路径" box
+# The row menu opens with its top-left corner at the pointer.
+MENU_SIZE = (117, 139)
+MENU_COPY_NAME = (49, 92)  # "复制字体名称"
+# The character map, in its own client pixels.
+CHAR_MAP_TITLE = "CharSet Map"
+COPY_CHAR = (490, 189)  # the "复制选中的字符" box
+CELL_A = (174, 119)  # "A": the 34th character of a font that starts at U+0020
+CHAR_MAP_CLOSE = (619, 17)
 
 ALPHA, BETA, GAMMA = "Quillet Test Alpha", "Quillet Test Beta", "Quillet Test Windows"
 FAILURE_SHOT = Path("quillet-e2e-failure.png").resolve()
@@ -64,7 +73,9 @@ def mounted():
             if any(name == family or name.startswith(family + " ") for name in seen)}
 
 
-class MainWindow(unittest.TestCase):
+class ProgramTest(unittest.TestCase):
+    """Starts the program with copies of the test fonts in a folder of the test's own."""
+
     def setUp(self):
         folder = Path(tempfile.mkdtemp(prefix="quillet-e2e-"))
         self.addCleanup(shutil.rmtree, folder, True)
@@ -99,6 +110,8 @@ class MainWindow(unittest.TestCase):
             shots[0].save_png(FAILURE_SHOT)
             raise AssertionError(f"{error}\n  screenshot: {FAILURE_SHOT}") from None
 
+
+class MainWindow(ProgramTest):
     def test_drop_scroll_remove_and_close(self):
         self.expect_rows(0, "an empty list at start")
         self.window.drop(*LIST_MIDDLE, [self.alpha, self.beta, self.more])
@@ -123,6 +136,38 @@ class MainWindow(unittest.TestCase):
         self.window.click(*CLOSE)
         self.assertEqual(self.program.wait_exit(30), 0, "exit code")
         self.assertEqual(mounted(), set(), "closing the window unmounts the fonts still listed")
+
+
+def windows_path(path):
+    """How Wine shows a Linux path to the program."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+class RowActions(ProgramTest):
+    def test_copy_path_menu_and_char_map(self):
+        self.window.drop(*LIST_MIDDLE, [self.alpha])
+        self.expect_rows(1, "the dropped font")
+
+        # "Char Map" is checked at start: a click on the path also opens the character map.
+        self.window.click(*COPY_PATH)
+        self.window.click(*cell_middle(0, 1))
+        folder = windows_path(Path(self.alpha).parent)
+        harness.wait_equal(harness.clipboard_text, folder, 15, '"复制路径" puts the folder on the clipboard')
+
+        char_map = harness.Window.find(CHAR_MAP_TITLE, timeout=30)
+        char_map.click(*COPY_CHAR)
+        char_map.click(*CELL_A)
+        harness.wait_equal(harness.clipboard_text, "A", 15, "a cell copies its one character")
+        char_map.click(*CHAR_MAP_CLOSE)
+
+        self.window.click(*cell_middle(0, 0), button=3)
+        menu = harness.Window.find_sized(*MENU_SIZE, timeout=30)
+        menu.click(*MENU_COPY_NAME)
+        harness.wait_equal(harness.clipboard_text, ALPHA + " Regular", 15,
+                           '"复制字体名称" in the row menu copies the font\'s full name')
+
+        self.window.click(*CLOSE)
+        self.assertEqual(self.program.wait_exit(30), 0, "exit code")
 
 
 def main():
