@@ -72,7 +72,8 @@ void CLabelUI::SetText(LPCWSTR text) {
     if (m_text == text) {
         return;
     }
-    CControlUI::SetText(text);
+    // ContentChanged repaints or lays out; the base would invalidate a second time.
+    m_text = text;
     ContentChanged();
 }
 
