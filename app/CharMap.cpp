@@ -152,7 +152,6 @@ void CharMap::ShowPage(int page) {
         }
         m_cells[index]->SetText(text);
         m_cells[index]->SetToolTip(codePoint);
-        m_cells[index]->Invalidate();
     }
 }
 

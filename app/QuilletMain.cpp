@@ -83,22 +83,30 @@ void CQuilletMain::InitWindow() {
     m_switchBox = Find<CCheckBoxUI>(m_manager, L"usefocus", L"CheckBox");
     m_scrollBar = Find<CScrollBarUI>(m_manager, L"listscroll", L"ScrollBar");
     AllowDropsFromLowerIntegrity(m_hwnd);
-    CreatePopups();
     BuildRows();
 }
 
-void CQuilletMain::CreatePopups() {
-    m_menu = new CMenuWnd;
-    m_menu->Create(m_hwnd, L"", WS_POPUP, 0, 0, 0, 117, 139);
+CMenuWnd* CQuilletMain::GetMenu() {
+    if (m_menu == nullptr && m_hwnd != nullptr) {
+        m_menu = new CMenuWnd;
+        m_menu->Create(m_hwnd, L"", WS_POPUP, 0, 0, 0, 117, 139);
+        m_menu->SetTarget(m_menuTarget);
+    }
+    return m_menu;
+}
 
-    m_charMap = new CharMap;
-    m_charMap->Create(::GetDesktopWindow(), L"CharSet Map", 0, 0, 0, 0, 650, 460);
-    m_charMap->SetSwitchBox(m_switchBox);
-    m_charMap->CenterWindow();
-    RECT rect;
-    ::GetWindowRect(*m_charMap, &rect);
-    // Beside the main window rather than on top of it.
-    ::MoveWindow(*m_charMap, rect.left + 230, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+CharMap* CQuilletMain::GetCharMap() {
+    if (m_charMap == nullptr) {
+        m_charMap = new CharMap;
+        m_charMap->Create(::GetDesktopWindow(), L"CharSet Map", 0, 0, 0, 0, 650, 460);
+        m_charMap->SetSwitchBox(m_switchBox);
+        m_charMap->CenterWindow();
+        RECT rect;
+        ::GetWindowRect(*m_charMap, &rect);
+        // Beside the main window rather than on top of it.
+        ::MoveWindow(*m_charMap, rect.left + 230, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+    }
+    return m_charMap;
 }
 
 void CQuilletMain::BuildRows() {
@@ -192,8 +200,9 @@ void CQuilletMain::Notify(NotifyMsg& msg) {
     } else if (msg.type == L"scroll") {
         OnScroll(msg.wParam);
     } else if (msg.type == L"windowinit") {
+        m_menuTarget = msg.sender;
         if (m_menu != nullptr) {
-            m_menu->SetTarget(msg.sender);
+            m_menu->SetTarget(m_menuTarget);
         }
     } else if (msg.type == L"itemclick") {
         m_manager.SendNotify(nullptr, L"itemselect", 0, 0, false, true);
@@ -270,15 +279,16 @@ std::wstring CQuilletMain::SelectedPath() const {
 }
 
 void CQuilletMain::ShowMenuAt(POINT clientPoint) {
-    if (m_menu == nullptr || !::IsWindow(*m_menu)) {
+    CMenuWnd* menu = GetMenu();
+    if (menu == nullptr || !::IsWindow(*menu)) {
         return;
     }
     ::ClientToScreen(m_hwnd, &clientPoint);
     RECT rect;
-    ::GetWindowRect(*m_menu, &rect);
-    ::MoveWindow(*m_menu, clientPoint.x, clientPoint.y, rect.right - rect.left, rect.bottom - rect.top, FALSE);
-    m_menu->ShowWindow(true, true);
-    ::SetFocus(*m_menu);
+    ::GetWindowRect(*menu, &rect);
+    ::MoveWindow(*menu, clientPoint.x, clientPoint.y, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+    menu->ShowWindow(true, true);
+    ::SetFocus(*menu);
 }
 
 void CQuilletMain::ShowAbout() {
@@ -317,11 +327,12 @@ void CQuilletMain::CopyFontName(const std::wstring& path) {
 }
 
 void CQuilletMain::OpenCharMap(const std::wstring& path) {
-    if (path.empty() || m_charMap == nullptr) {
+    if (path.empty()) {
         return;
     }
-    m_charMap->LoadFace(m_names.ReadFullName(path));
-    m_charMap->ShowWindow(true, true);
+    CharMap* charMap = GetCharMap();
+    charMap->LoadFace(m_names.ReadFullName(path));
+    charMap->ShowWindow(true, true);
 }
 
 bool CQuilletMain::IsMenuShown() const {

@@ -31,8 +31,11 @@ public:
     void Notify(SkinUI::NotifyMsg& msg) override;
 
     const FontMountList& Registry() const { return m_registry; }
-    CMenuWnd* GetMenu() const { return m_menu; }
-    CharMap* GetCharMap() const { return m_charMap; }
+    // The row menu and the character map, made at their first use: a start
+    // of the program pays for neither.
+    CMenuWnd* GetMenu();
+    CharMap* GetCharMap();
+    CharMap* GetCharMapIfMade() const { return m_charMap; }
     SkinUI::CButtonUI* Cell(int row, int cell) const { return m_cells[row][cell]; }
 
     // The shell call that shows a file in its folder; tests put a recorder in its place.
@@ -58,7 +61,6 @@ protected:
 
 private:
     void BuildRows();
-    void CreatePopups();
     // Puts what the registry decided into the row cells and the scroll bar.
     void ShowRegistry();
     void ShowStatus(const std::wstring& text, UINT timerId);
@@ -79,6 +81,8 @@ private:
     FolderOpener m_showInFolder;
     CMenuWnd* m_menu = nullptr;
     CharMap* m_charMap = nullptr;
+    // The control in whose manager the menu sends its commands: the root, once the first paint reported it.
+    SkinUI::CControlUI* m_menuTarget = nullptr;
     SkinUI::CLabelUI* m_title = nullptr;
     SkinUI::CListUI* m_list = nullptr;
     SkinUI::CScrollBarUI* m_scrollBar = nullptr;

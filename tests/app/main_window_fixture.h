@@ -32,7 +32,6 @@ protected:
         // Hidden: Wine maps a window slowly without a window manager.
         hwnd = window->Create(nullptr, L"墨匣", WS_POPUP, WS_EX_ACCEPTFILES, 0, 0, 600, 800);
         ASSERT_NE(hwnd, nullptr);
-        charMap = window->GetCharMap()->GetHWND();
         Layout();
         // What the first paint reports; the menu learns its target from it.
         window->GetManager().SendNotify(window->GetManager().GetRoot(), L"windowinit");
@@ -42,7 +41,9 @@ protected:
             ::DestroyWindow(hwnd);
         }
         // The character map lives until the process ends; tests end it themselves.
-        ::DestroyWindow(charMap);
+        while (HWND map = ::FindWindowW(L"TXGuiFoundation", nullptr)) {
+            ::DestroyWindow(map);
+        }
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message != WM_QUIT) {
@@ -103,5 +104,4 @@ protected:
     FakeNameReader names;
     CQuilletMain* window = nullptr;
     HWND hwnd = nullptr;
-    HWND charMap = nullptr;
 };

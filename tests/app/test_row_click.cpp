@@ -38,12 +38,15 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         g_folderRequests.clear();
+        charMap = window->GetCharMap()->GetHWND();
         g_charMap = charMap;
         window->SetFolderOpener(&RecordFolderRequest);
         names.names[FontPath(0)] = L"Quillet Test Name";
         DropFonts(2);
         PutOnClipboard(L"before");
     }
+    HWND charMap = nullptr;
+
     void Check(LPCWSTR box, bool selected) {
         static_cast<CCheckBoxUI*>(Named(box)->GetInterface(L"CheckBox"))->Selected(selected, false);
     }
