@@ -3,6 +3,7 @@
 // status text, a window that keeps its size, and a close that unmounts.
 #include "tests/app/main_window_fixture.h"
 #include "ui/controls/UIList.h"
+#include "ui/controls/UIOption.h"
 #include "ui/controls/UIScrollBar.h"
 
 using namespace SkinUI;
@@ -128,4 +129,33 @@ TEST_F(MainWindowTest, ClosingUnmountsEveryListedFontAndEndsTheLoopWithZero) {
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_TRUE(fonts.mounted.empty());
     EXPECT_EQ(0, quitCode);
+}
+
+TEST_F(MainWindowTest, WithUseFocusTheMouseHandsTheForegroundBetweenTheWindows) {
+    CharMap* map = window->GetCharMap();
+    ::ShowWindow(hwnd, SW_SHOWNA);
+    ::ShowWindow(*map, SW_SHOWNA);
+    Pump();
+    auto* useFocus = static_cast<COptionUI*>(Named(L"usefocus")->GetInterface(L"Option"));
+    RECT rect;
+    ::GetWindowRect(hwnd, &rect);
+    const LPARAM overList = MAKELPARAM(300, 200);
+
+    ::SetForegroundWindow(*map);
+    ::SendMessageW(hwnd, WM_MOUSEMOVE, 0, overList);
+    EXPECT_EQ(*map, ::GetForegroundWindow()) << "switched off: the mouse moves nothing";
+
+    useFocus->Selected(true, false);
+    ::SendMessageW(hwnd, WM_MOUSEMOVE, 0, overList);
+    EXPECT_EQ(hwnd, ::GetForegroundWindow()) << "moving over the main window takes the foreground";
+
+    ::SetCursorPos(rect.left + 300, rect.bottom + 20);
+    ::SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(*map, ::GetForegroundWindow()) << "leaving below the title bar hands it to the character map";
+
+    ::SendMessageW(*map, WM_MOUSELEAVE, 0, 0);
+    Click(CenterOf(window->Cell(0, 1)), WM_RBUTTONDOWN, WM_RBUTTONUP);
+    ::SetForegroundWindow(*map);
+    ::SendMessageW(hwnd, WM_MOUSEMOVE, 0, overList);
+    EXPECT_EQ(*map, ::GetForegroundWindow()) << "not while the row menu is open";
 }
