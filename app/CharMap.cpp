@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "app/RowActions.h"
+#include "app/WindowHelpers.h"
 #include "ui/controls/UIButton.h"
 #include "ui/controls/UICheckBox.h"
 #include "ui/controls/UILabel.h"
@@ -21,13 +22,6 @@ constexpr wchar_t kCellAttributes[] =
     L"pushedimage=\"res='116' restype='png'\" hotimage=\"res='116' restype='png'\" width=\"26\" height=\"26\"";
 constexpr int kCellFontSize = 18;
 constexpr int kPreviewFontSize = 50;
-constexpr int kWheelDelta = 120;
-
-template <typename Control>
-Control* Find(CUIManager& manager, LPCWSTR name, LPCWSTR interfaceName) {
-    CControlUI* control = manager.FindControlByName(name);
-    return control != nullptr ? static_cast<Control*>(control->GetInterface(interfaceName)) : nullptr;
-}
 
 // The face at the stock GUI font's size and style: only the name changes.
 HFONT CreateFaceLike(const std::wstring& faceName) {
@@ -46,11 +40,11 @@ void CharMap::OnFinalMessage(HWND hwnd) {
 }
 
 void CharMap::InitWindow() {
-    m_grid = Find<CListUI>(m_manager, L"fontlist", L"List");
-    m_preview = Find<CLabelUI>(m_manager, L"showselfont", L"Label");
-    m_copyBox = Find<CCheckBoxUI>(m_manager, L"copychar", L"CheckBox");
-    m_scrollBar = Find<CScrollBarUI>(m_manager, L"viewscroll", L"ScrollBar");
-    m_title = Find<CLabelUI>(m_manager, L"apptitle", L"Label");
+    m_grid = FindControlAs<CListUI>(m_manager, L"fontlist", L"List");
+    m_preview = FindControlAs<CLabelUI>(m_manager, L"showselfont", L"Label");
+    m_copyBox = FindControlAs<CCheckBoxUI>(m_manager, L"copychar", L"CheckBox");
+    m_scrollBar = FindControlAs<CScrollBarUI>(m_manager, L"viewscroll", L"ScrollBar");
+    m_title = FindControlAs<CLabelUI>(m_manager, L"apptitle", L"Label");
     BuildGrid();
 }
 
@@ -174,7 +168,7 @@ void CharMap::Notify(NotifyMsg& msg) {
             }
         }
     } else if (msg.type == L"scroll" && m_scrollBar != nullptr) {
-        const int notches = static_cast<short>(HIWORD(msg.wParam)) / kWheelDelta;
+        const int notches = WheelNotches(msg.wParam);
         m_scrollBar->SetScrollPos(m_scrollBar->GetScrollPos() - notches * kPageStep, false);
         ShowPage(m_scrollBar->GetScrollPos() / kPageStep);
     }

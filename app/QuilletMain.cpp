@@ -10,6 +10,7 @@
 #include "app/DropFilter.h"
 #include "app/MenuWnd.h"
 #include "app/RowActions.h"
+#include "app/WindowHelpers.h"
 #include "ui/controls/UIButton.h"
 #include "ui/controls/UICheckBox.h"
 #include "ui/controls/UILabel.h"
@@ -35,17 +36,6 @@ constexpr int kDeleteCellFont = 122;
 // The title bar's height, and the width of its system buttons at the right.
 constexpr int kTitleBarHeight = 33;
 constexpr int kSystemButtonsWidth = 121;
-constexpr int kWheelDelta = 120;
-
-template <typename Control>
-Control* Find(CUIManager& manager, LPCWSTR name, LPCWSTR interfaceName) {
-    CControlUI* control = manager.FindControlByName(name);
-    return control != nullptr ? static_cast<Control*>(control->GetInterface(interfaceName)) : nullptr;
-}
-
-int WheelNotches(WPARAM wParam) {
-    return static_cast<short>(HIWORD(wParam)) / kWheelDelta;
-}
 
 POINT CursorPoint() {
     POINT cursor = {0, 0};
@@ -74,14 +64,14 @@ void CQuilletMain::OnFinalMessage(HWND hwnd) {
 }
 
 void CQuilletMain::InitWindow() {
-    m_list = Find<CListUI>(m_manager, L"infolist", L"List");
-    m_title = Find<CLabelUI>(m_manager, L"wndtitle", L"Label");
-    m_copyPathBox = Find<CCheckBoxUI>(m_manager, L"copypath", L"CheckBox");
-    m_openFolderBox = Find<CCheckBoxUI>(m_manager, L"openfile", L"CheckBox");
-    m_copyNameBox = Find<CCheckBoxUI>(m_manager, L"copyfontname", L"CheckBox");
-    m_charMapBox = Find<CCheckBoxUI>(m_manager, L"charsetmap", L"CheckBox");
-    m_switchBox = Find<CCheckBoxUI>(m_manager, L"usefocus", L"CheckBox");
-    m_scrollBar = Find<CScrollBarUI>(m_manager, L"listscroll", L"ScrollBar");
+    m_list = FindControlAs<CListUI>(m_manager, L"infolist", L"List");
+    m_title = FindControlAs<CLabelUI>(m_manager, L"wndtitle", L"Label");
+    m_copyPathBox = FindControlAs<CCheckBoxUI>(m_manager, L"copypath", L"CheckBox");
+    m_openFolderBox = FindControlAs<CCheckBoxUI>(m_manager, L"openfile", L"CheckBox");
+    m_copyNameBox = FindControlAs<CCheckBoxUI>(m_manager, L"copyfontname", L"CheckBox");
+    m_charMapBox = FindControlAs<CCheckBoxUI>(m_manager, L"charsetmap", L"CheckBox");
+    m_switchBox = FindControlAs<CCheckBoxUI>(m_manager, L"usefocus", L"CheckBox");
+    m_scrollBar = FindControlAs<CScrollBarUI>(m_manager, L"listscroll", L"ScrollBar");
     AllowDropsFromLowerIntegrity(m_hwnd);
     BuildRows();
 }

@@ -70,12 +70,7 @@ bool CButtonUI::SizeFollowsContent() const {
 }
 
 void CButtonUI::DoEvent(UIEvent& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr) {
-            m_parent->DoEvent(event);
-        } else {
-            CLabelUI::DoEvent(event);
-        }
+    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CLabelUI::DoEvent(routed); })) {
         return;
     }
     switch (event.type) {

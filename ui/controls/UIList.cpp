@@ -314,12 +314,7 @@ bool CListUI::ExpandItem(int index, bool expand) {
 }
 
 void CListUI::DoEvent(UIEvent& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr) {
-            m_parent->DoEvent(event);
-        } else {
-            CVerticalLayoutUI::DoEvent(event);
-        }
+    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CVerticalLayoutUI::DoEvent(routed); })) {
         return;
     }
     switch (event.type) {

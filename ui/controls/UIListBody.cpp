@@ -185,18 +185,7 @@ bool CListBodyUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stopControl
     if (!PaintRows(dc, paintRect, stopControl)) {
         return false;
     }
-    for (CScrollBarUI* bar : {m_verticalScrollBar, m_horizontalScrollBar}) {
-        if (bar == nullptr) {
-            continue;
-        }
-        if (bar == stopControl) {
-            return false;
-        }
-        if (bar->IsVisible() && Meets(paintRect, bar->GetPos()) && !bar->Paint(dc, paintRect, stopControl)) {
-            return false;
-        }
-    }
-    return true;
+    return PaintScrollBars(dc, paintRect, stopControl);
 }
 
 }  // namespace SkinUI

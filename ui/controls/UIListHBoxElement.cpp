@@ -40,24 +40,16 @@ void CListHBoxElementUI::SetPos(RECT rect, bool needInvalidate) {
     }
     CControlUI::SetPos(rect, needInvalidate);
     int column = 0;
-    for (int index = 0; index < m_items.GetSize(); ++index) {
-        auto* child = static_cast<CControlUI*>(m_items[index]);
-        if (!child->IsVisible()) {
-            continue;
-        }
-        if (child->IsFloat()) {
-            SetFloatPos(index);
-            continue;
-        }
+    PlaceChildren([&](CControlUI* child) {
         const RECT padding = child->GetPadding();
         if (info->columnCount <= 0) {
             child->SetPos(ShrinkByPadding(m_itemRect, padding), false);
-            continue;
+            return;
         }
         // A child without a column of its own is neither painted nor hit.
         child->SetPos(CellRect(*info, column, padding), false);
         ++column;
-    }
+    });
 }
 
 bool CListHBoxElementUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stopControl) {

@@ -123,12 +123,7 @@ bool CListHeaderItemUI::HandleHover(const UIEvent& event) {
 }
 
 void CListHeaderItemUI::DoEvent(UIEvent& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr) {
-            m_parent->DoEvent(event);
-        } else {
-            CControlUI::DoEvent(event);
-        }
+    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CControlUI::DoEvent(routed); })) {
         return;
     }
     switch (event.type) {

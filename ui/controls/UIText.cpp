@@ -42,12 +42,7 @@ int CTextUI::LinkAt(POINT point) const {
 }
 
 void CTextUI::DoEvent(UIEvent& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr) {
-            m_parent->DoEvent(event);
-        } else {
-            CLabelUI::DoEvent(event);
-        }
+    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CLabelUI::DoEvent(routed); })) {
         return;
     }
     if (!HandleLinkEvent(event)) {

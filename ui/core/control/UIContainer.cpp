@@ -376,6 +376,10 @@ bool CContainerUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stopContro
         }
     }
 
+    return PaintScrollBars(dc, paintRect, stopControl);
+}
+
+bool CContainerUI::PaintScrollBars(HDC dc, const RECT& paintRect, CControlUI* stopControl) {
     for (CScrollBarUI* bar : {m_verticalScrollBar, m_horizontalScrollBar}) {
         if (bar == nullptr) {
             continue;

@@ -124,6 +124,8 @@ protected:
             place(child);
         }
     }
+    // Paints the built-in bars over the children; false when the stop control was reached.
+    bool PaintScrollBars(HDC dc, const RECT& paintRect, CControlUI* stopControl);
     // A built-in bar that exists and is visible; usable when also enabled.
     static bool IsShown(const CScrollBarUI* bar);
     static bool IsUsable(const CScrollBarUI* bar);

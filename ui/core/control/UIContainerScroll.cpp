@@ -345,12 +345,7 @@ void CContainerUI::UpdateBothBars(RECT rect, int cxRequired, int cyRequired) {
 }
 
 void CContainerUI::DoEvent(UIEvent& event) {
-    if (!IsMouseEnabled() && IsMouseEvent(event.type)) {
-        if (m_parent != nullptr) {
-            m_parent->DoEvent(event);
-        } else {
-            CControlUI::DoEvent(event);
-        }
+    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CControlUI::DoEvent(routed); })) {
         return;
     }
     switch (event.type) {

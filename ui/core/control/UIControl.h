@@ -211,6 +211,21 @@ public:
     void RemoveAllCustomAttribute();
 
 protected:
+    // A mouse event for a control that takes no mouse input belongs to its
+    // parent, or, at the root, to `fallback` (the base class's DoEvent).
+    // True when the event was routed so; the caller is then done with it.
+    template <typename Fallback>
+    bool RouteMouseWhenDisabled(UIEvent& event, Fallback fallback) {
+        if (IsMouseEnabled() || !IsMouseEvent(event.type)) {
+            return false;
+        }
+        if (m_parent != nullptr) {
+            m_parent->DoEvent(event);
+        } else {
+            fallback(event);
+        }
+        return true;
+    }
     // Draws an image record over this control's item rectangle, clipped to the
     // part being painted; false when the image cannot be loaded.
     bool DrawImage(HDC dc, ImageDrawInfo& info, const ImageDrawOverride& override = ImageDrawOverride());
