@@ -119,7 +119,6 @@ void CQuilletMain::BuildRows() {
             element->Add(cell);
             m_cells[row][index] = cell;
         }
-        m_rows[row] = element;
         m_list->Add(element);
     }
 }

@@ -9,7 +9,6 @@ namespace SkinUI {
 class CButtonUI;
 class CCheckBoxUI;
 class CLabelUI;
-class CListHBoxElementUI;
 class CListUI;
 class CScrollBarUI;
 }  // namespace SkinUI
@@ -86,7 +85,6 @@ private:
     SkinUI::CLabelUI* m_title = nullptr;
     SkinUI::CListUI* m_list = nullptr;
     SkinUI::CScrollBarUI* m_scrollBar = nullptr;
-    SkinUI::CListHBoxElementUI* m_rows[FontMountList::kRowCount] = {};
     SkinUI::CButtonUI* m_cells[FontMountList::kRowCount][kCellCount] = {};
     SkinUI::CCheckBoxUI* m_copyPathBox = nullptr;
     SkinUI::CCheckBoxUI* m_openFolderBox = nullptr;
