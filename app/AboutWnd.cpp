@@ -2,11 +2,6 @@
 
 #include "ui/core/control/UIControl.h"
 
-void CAboutWnd::OnFinalMessage(HWND hwnd) {
-    WindowImplBase::OnFinalMessage(hwnd);
-    delete this;
-}
-
 void CAboutWnd::Notify(SkinUI::NotifyMsg& msg) {
     if (msg.type == L"click" && msg.sender != nullptr && msg.sender->GetName() == L"closebtn") {
         Close(1);

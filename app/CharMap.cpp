@@ -34,11 +34,6 @@ HFONT CreateFaceLike(const std::wstring& faceName) {
 
 }  // namespace
 
-void CharMap::OnFinalMessage(HWND hwnd) {
-    WindowImplBase::OnFinalMessage(hwnd);
-    delete this;
-}
-
 void CharMap::InitWindow() {
     m_grid = FindControlAs<CListUI>(m_manager, L"fontlist", L"List");
     m_preview = FindControlAs<CLabelUI>(m_manager, L"showselfont", L"Label");

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/window/UIWindowImplBase.h"
+#include "app/AppWindow.h"
 
 namespace SkinUI {
 class CButtonUI;
@@ -14,7 +14,7 @@ class CListUI;
 class CScrollBarUI;
 }  // namespace SkinUI
 
-class CharMap : public SkinUI::WindowImplBase {
+class CharMap : public CAppWindow {
 public:
     static constexpr int kGridSize = 14;
     static constexpr int kPageSize = kGridSize * kGridSize;
@@ -35,11 +35,8 @@ public:
 
 protected:
     LPCWSTR GetWindowClassName() const override { return L"TXGuiFoundation"; }
-    void OnFinalMessage(HWND hwnd) override;
     void InitWindow() override;
-    SkinUI::CUIString GetSkinFolder() override { return L""; }
     SkinUI::CUIString GetSkinFile() override { return L"115"; }
-    int GetResourceType() const override { return SkinUI::UISKIN_RESOURCE; }
     LRESULT OnClose(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT OnMouseWheel(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT OnSize(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;

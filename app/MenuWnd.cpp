@@ -15,11 +15,6 @@ constexpr int kEntryCount = 5;
 
 }  // namespace
 
-void CMenuWnd::OnFinalMessage(HWND hwnd) {
-    WindowImplBase::OnFinalMessage(hwnd);
-    delete this;
-}
-
 void CMenuWnd::InitWindow() {
     for (int entry = 1; entry <= kEntryCount; ++entry) {
         wchar_t name[4];

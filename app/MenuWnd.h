@@ -1,9 +1,9 @@
 #pragma once
 // The row menu: a borderless popup that the main window shows at the mouse
 // point on a right click and that sends its five commands back as notifications.
-#include "ui/core/window/UIWindowImplBase.h"
+#include "app/AppWindow.h"
 
-class CMenuWnd : public SkinUI::WindowImplBase {
+class CMenuWnd : public CAppWindow {
 public:
     // The control in whose manager the commands are sent.
     void SetTarget(SkinUI::CControlUI* target) { m_target = target; }
@@ -14,11 +14,8 @@ public:
 
 protected:
     LPCWSTR GetWindowClassName() const override { return L"MenuWnd"; }
-    void OnFinalMessage(HWND hwnd) override;
     void InitWindow() override;
-    SkinUI::CUIString GetSkinFolder() override { return L""; }
     SkinUI::CUIString GetSkinFile() override { return L"120"; }
-    int GetResourceType() const override { return SkinUI::UISKIN_RESOURCE; }
     LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT OnClose(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 

@@ -58,11 +58,6 @@ CQuilletMain::~CQuilletMain() {
     ::PostQuitMessage(0);
 }
 
-void CQuilletMain::OnFinalMessage(HWND hwnd) {
-    WindowImplBase::OnFinalMessage(hwnd);
-    delete this;
-}
-
 void CQuilletMain::InitWindow() {
     m_list = FindControlAs<CListUI>(m_manager, L"infolist", L"List");
     m_title = FindControlAs<CLabelUI>(m_manager, L"wndtitle", L"Label");

@@ -1,9 +1,9 @@
 #pragma once
 // The main window: the mounted fonts in a list of 13 rows, the options
 // beside it, and the popup menu and character map it drives.
+#include "app/AppWindow.h"
 #include "app/FontMountList.h"
 #include "app/FontNameReader.h"
-#include "ui/core/window/UIWindowImplBase.h"
 
 namespace SkinUI {
 class CButtonUI;
@@ -16,7 +16,7 @@ class CScrollBarUI;
 class CharMap;
 class CMenuWnd;
 
-class CQuilletMain : public SkinUI::WindowImplBase {
+class CQuilletMain : public CAppWindow {
 public:
     static constexpr UINT kStatusDuration = 3500;
     static constexpr UINT kPathCopiedTimer = 2;
@@ -49,11 +49,8 @@ public:
 
 protected:
     LPCWSTR GetWindowClassName() const override { return L"Quillet"; }
-    void OnFinalMessage(HWND hwnd) override;
     void InitWindow() override;
-    SkinUI::CUIString GetSkinFolder() override { return L""; }
     SkinUI::CUIString GetSkinFile() override { return L"109"; }
-    int GetResourceType() const override { return SkinUI::UISKIN_RESOURCE; }
     LRESULT OnMouseWheel(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT HandleCustomMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
