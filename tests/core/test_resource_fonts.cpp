@@ -71,6 +71,22 @@ TEST_F(ResourceFonts, FaceNamesAreCutToWhatLogFontHolds) {
     EXPECT_EQ(font, window.FindFont(longName.c_str(), 12, false, false, false));
 }
 
+TEST_F(ResourceFonts, AFaceNameIsNeverCutInsideASurrogatePair) {
+    const std::wstring pair = L"\xD840\xDC0B";  // U+2000B, one character in two units
+    const struct {
+        std::wstring name;
+        std::wstring kept;
+    } cases[] = {
+        {std::wstring(30, L'a') + pair, std::wstring(30, L'a')},  // the pair would end at unit 32
+        {std::wstring(29, L'a') + pair + L"z", std::wstring(29, L'a') + pair},
+        {std::wstring(30, L'a') + pair.substr(0, 1), std::wstring(30, L'a') + pair.substr(0, 1)},  // 31 units: whole
+    };
+    int id = 10;
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.kept, LogFontOf(window.AddFont(id++, c.name.c_str(), 12, false, false, false)).lfFaceName);
+    }
+}
+
 TEST_F(ResourceFonts, AddingAnIdAgainReplacesAndDestroysTheOldFont) {
     HFONT first = window.AddFont(3, L"Arial", 12, false, false, false);
     HFONT second = window.AddFont(3, L"Tahoma", 16, false, false, false);

@@ -86,4 +86,13 @@ ptrdiff_t ConvertWellFormedUtf8(const BYTE* bytes, size_t byteCount, WCHAR* outp
     return out - output;
 }
 
+size_t WholeCharacterPrefix(LPCWSTR text, size_t maxUnits) {
+    size_t length = 0;
+    while (text != nullptr && length < maxUnits && text[length] != 0) {
+        ++length;
+    }
+    const bool cutsPair = length > 0 && text[length] != 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF;
+    return cutsPair ? length - 1 : length;
+}
+
 }  // namespace SkinUI

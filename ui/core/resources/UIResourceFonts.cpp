@@ -1,6 +1,7 @@
 #include "ui/core/resources/UIResourceTables.h"
 
 #include "ui/core/base/UIStringMapValues.h"
+#include "ui/core/base/UIUtf8.h"
 
 namespace SkinUI {
 
@@ -15,9 +16,13 @@ LOGFONTW StockGuiLogFont() {
 
 HFONT CreateSkinFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
     LOGFONTW logFont = StockGuiLogFont();
-    // The face name field holds 31 characters and the terminator; a longer
-    // name is cut rather than left unterminated.
-    ::lstrcpynW(logFont.lfFaceName, faceName != nullptr ? faceName : L"", LF_FACESIZE);
+    // The face name field holds 31 units and the terminator; a longer name is
+    // cut as GDI lists such faces, but never inside a surrogate pair.
+    const size_t kept = WholeCharacterPrefix(faceName, LF_FACESIZE - 1);
+    if (kept > 0) {
+        ::CopyMemory(logFont.lfFaceName, faceName, kept * sizeof(WCHAR));
+    }
+    logFont.lfFaceName[kept] = 0;
     logFont.lfHeight = -size;
     if (bold) {
         logFont.lfWeight += FW_BOLD;
