@@ -137,6 +137,21 @@ INSTANTIATE_TEST_SUITE_P(ListInput, SeparatorDrag,
                                            DragCase{"NeverDownToTheMinimum", 4, 98, {-83, -1}, 17, true},
                                            DragCase{"TheMinimumStopsAMoveButNotTheNext", 4, 98, {-90, 10}, 20, true}));
 
+TEST_F(ListInput, ADragWhoseCaptureIsLostStopsFollowingTheMouse) {
+    CControlUI* caption = tree.Find<CControlUI>(L"name");
+    const RECT place = caption->GetPos();
+    POINT at = {place.left + 97, (place.top + place.bottom) / 2};
+    tree.Send(WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    tree.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    tree.Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x + 10, at.y));
+    tree.Send(WM_CANCELMODE, 0, 0);
+    tree.Send(WM_MOUSEMOVE, 0, MAKELPARAM(at.x + 40, at.y));
+    tree.Settle();
+    EXPECT_EQ(110, caption->GetWidth()) << "the width reached before the capture went";
+    const RECT& column = list->GetListInfo()->columns[0];
+    EXPECT_EQ(110, column.right - column.left);
+}
+
 TEST(ListPaint, AlternateRowsLoseTheirBackgroundButKeepTheSelectedColour) {
     SkinnedTree tree(LabelList(4).c_str());
     CListUI* list = tree.List(L"list");

@@ -163,6 +163,15 @@ void CListHeaderItemUI::DoEvent(UIEvent& event) {
             DragSeparator(event.mouse);
         }
         return;
+    case UIEVENT_CANCELPRESS:
+        // Capture went elsewhere mid-drag: the column keeps the width it reached and stops following the mouse.
+        if ((m_state & kCaptured) != 0) {
+            m_state &= ~kCaptured;
+            RelayoutList();
+        }
+        m_state &= ~kPushed;
+        Invalidate();
+        return;
     case UIEVENT_SETCURSOR:
         if (IsEnabled() && m_dragable && InSeparator(event.mouse)) {
             ::SetCursor(::LoadCursorW(nullptr, IDC_SIZEWE));
