@@ -12,6 +12,7 @@
 #include "ui/controls/UIListContainerElement.h"
 #include "ui/controls/UIListHeader.h"
 #include "ui/controls/UIScrollBar.h"
+#include "ui/core/base/UIUtf8.h"
 
 using namespace SkinUI;
 
@@ -30,6 +31,23 @@ HFONT CreateFaceLike(const std::wstring& faceName) {
     return ::CreateFontW(font.lfHeight, font.lfWidth, font.lfEscapement, font.lfOrientation, font.lfWeight,
                          font.lfItalic, font.lfUnderline, font.lfStrikeOut, DEFAULT_CHARSET, font.lfOutPrecision,
                          font.lfClipPrecision, font.lfQuality, font.lfPitchAndFamily, faceName.c_str());
+}
+
+// GDI keeps 31 units of a face name, and lists longer names cut there.
+std::wstring FaceNameForGdi(const std::wstring& name) {
+    return name.substr(0, WholeCharacterPrefix(name.c_str(), LF_FACESIZE - 1));
+}
+
+// A character as the cells show and copy it: two units above U+FFFF.
+std::wstring Utf16Of(char32_t character) {
+    if (character == 0) {
+        return std::wstring();
+    }
+    if (character < 0x10000) {
+        return std::wstring(1, static_cast<wchar_t>(character));
+    }
+    const char32_t offset = character - 0x10000;
+    return {static_cast<wchar_t>(0xD800 + (offset >> 10)), static_cast<wchar_t>(0xDC00 + (offset & 0x3FF))};
 }
 
 }  // namespace
@@ -70,13 +88,16 @@ int CharMap::PageCount() const {
     return static_cast<int>((m_chars.size() + kPageSize - 1) / kPageSize);
 }
 
-void CharMap::LoadFace(const std::wstring& faceName) {
+void CharMap::LoadFont(const std::wstring& path, const FontFaceInfo& face) {
+    const std::wstring& title = face.fullName;
+    m_path = path;
     m_chars.clear();
+    const std::wstring faceName = FaceNameForGdi(face.gdiFamily.empty() ? title : face.gdiFamily);
     if (m_preview != nullptr) {
         m_preview->SetText(L"");
     }
     if (m_title != nullptr) {
-        m_title->SetText(faceName.c_str());
+        m_title->SetText(title.empty() ? faceName.c_str() : title.c_str());
     }
     // Replacing the fonts under the same ids re-fonts every cell and the preview at once.
     m_manager.AddFont(kCellFont, faceName.c_str(), kCellFontSize, false, false, false, true);
@@ -84,10 +105,14 @@ void CharMap::LoadFace(const std::wstring& faceName) {
     if (m_preview != nullptr) {
         m_preview->SetFont(kPreviewFont);
     }
-    const HFONT font = CreateFaceLike(faceName);
-    ReadCharacters(font);
-    if (font != nullptr) {
-        ::DeleteObject(font);
+    if (face.charactersRead) {
+        m_chars = face.characters;
+    } else {
+        const HFONT font = CreateFaceLike(faceName);
+        ReadCharactersFromGdi(font);
+        if (font != nullptr) {
+            ::DeleteObject(font);
+        }
     }
     if (m_scrollBar != nullptr) {
         // Exactly the pages that hold characters: the last one the bar reaches is never empty.
@@ -99,7 +124,7 @@ void CharMap::LoadFace(const std::wstring& faceName) {
     ShowPage(0);
 }
 
-void CharMap::ReadCharacters(HFONT font) {
+void CharMap::ReadCharactersFromGdi(HFONT font) {
     const HDC dc = ::GetDC(m_hwnd);
     if (dc == nullptr) {
         return;
@@ -117,7 +142,10 @@ void CharMap::ReadCharacters(HFONT font) {
             for (size_t index = 0; index < ranges; ++index) {
                 const WCRANGE& range = glyphs->ranges[index];
                 for (USHORT offset = 0; offset < range.cGlyphs; ++offset) {
-                    m_chars.push_back(static_cast<wchar_t>(range.wcLow + offset));
+                    const char32_t unit = static_cast<char32_t>(range.wcLow) + offset;
+                    if (unit != 0 && (unit < 0xD800 || unit > 0xDFFF)) {
+                        m_chars.push_back(unit);
+                    }
                 }
             }
         }
@@ -132,21 +160,23 @@ void CharMap::ShowPage(int page) {
     const size_t first = static_cast<size_t>(page < 0 ? 0 : page) * kPageSize;
     for (size_t index = 0; index < m_cells.size(); ++index) {
         const size_t position = first + index;
-        const wchar_t character = position < m_chars.size() ? m_chars[position] : L'\0';
-        wchar_t text[2] = {character, L'\0'};
+        const char32_t character = position < m_chars.size() ? m_chars[position] : 0;
         wchar_t codePoint[12] = L"";
-        if (character != L'\0') {
+        if (character != 0) {
             // Look-alike characters differ in their code points.
             swprintf(codePoint, 12, L"U+%04X", static_cast<unsigned>(character));
         }
-        m_cells[index]->SetText(text);
+        m_cells[index]->SetText(Utf16Of(character).c_str());
         m_cells[index]->SetToolTip(codePoint);
     }
 }
 
 void CharMap::Hide() {
-    ::ShowWindow(m_hwnd, SW_HIDE);
+    if (m_hwnd != nullptr) {
+        ::ShowWindow(m_hwnd, SW_HIDE);
+    }
     m_chars.clear();
+    m_path.clear();
 }
 
 void CharMap::Notify(NotifyMsg& msg) {
@@ -195,14 +225,7 @@ bool CharMap::IsSwitchOn() const {
 
 LRESULT CharMap::OnMouseMove(UINT, WPARAM, LPARAM lParam, bool& handled) {
     handled = false;
-    if (!IsSwitchOn() || m_switchedIn) {
-        return 0;
-    }
-    POINT point = {static_cast<LONG>(LOWORD(lParam)), static_cast<LONG>(HIWORD(lParam))};
-    ::ClientToScreen(m_hwnd, &point);
-    RECT window;
-    ::GetWindowRect(m_hwnd, &window);
-    if (::PtInRect(&window, point)) {
+    if (IsSwitchOn() && !m_switchedIn && MouseMessageInWindow(m_hwnd, lParam)) {
         m_switchedIn = true;
         BringToFront(m_hwnd);
     }

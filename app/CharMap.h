@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/AppWindow.h"
+#include "app/FontNameReader.h"
 
 namespace SkinUI {
 class CButtonUI;
@@ -25,11 +26,17 @@ public:
 
     // The main window's "usefocus" box, or null once the main window is gone.
     void SetSwitchBox(SkinUI::CCheckBoxUI* box) { m_switchBox = box; }
-    // Fills the grid with the characters of the face and shows its name as the title.
-    void LoadFace(const std::wstring& faceName);
+    // Fills the grid with the characters of the font file at `path`, drawn in
+    // the face GDI knows it by, under its full name (the name 复制字体名称
+    // copies). A face FreeType could not read is asked of GDI by its full name.
+    void LoadFont(const std::wstring& path, const FontFaceInfo& face);
+    // Puts the window away and forgets its font; the next load starts afresh.
+    void Hide();
     void Notify(SkinUI::NotifyMsg& msg) override;
 
-    const std::vector<wchar_t>& Characters() const { return m_chars; }
+    // The file whose characters the window shows, empty when it shows none.
+    const std::wstring& FontPath() const { return m_path; }
+    const std::vector<char32_t>& Characters() const { return m_chars; }
     SkinUI::CButtonUI* Cell(int index) const { return m_cells[index]; }
     int PageCount() const;
 
@@ -45,9 +52,8 @@ protected:
 
 private:
     void BuildGrid();
-    void ReadCharacters(HFONT font);
+    void ReadCharactersFromGdi(HFONT font);
     void ShowPage(int page);
-    void Hide();
     bool IsSwitchOn() const;
 
     SkinUI::CListUI* m_grid = nullptr;
@@ -56,7 +62,8 @@ private:
     SkinUI::CCheckBoxUI* m_copyBox = nullptr;
     SkinUI::CCheckBoxUI* m_switchBox = nullptr;
     SkinUI::CScrollBarUI* m_scrollBar = nullptr;
-    std::vector<wchar_t> m_chars;
+    std::wstring m_path;
+    std::vector<char32_t> m_chars;
     std::vector<SkinUI::CButtonUI*> m_cells;
     bool m_switchedIn = false;
 };

@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <utility>
 
-FontMountList::FontMountList(IFontSystem& fonts) : m_fonts(fonts) {
+FontMountList::FontMountList(IFontSystem& fonts, InstalledFontFolders installed)
+    : m_fonts(fonts), m_installed(std::move(installed)) {
     m_scroll.lineSize = kRowHeight;
 }
 
@@ -44,8 +45,9 @@ void FontMountList::Erase(int index) {
         m_index[m_keys[i]] = i;
 }
 
-int FontMountList::MountDropped(HDROP drop) {
+DropResult FontMountList::MountDropped(HDROP drop) {
     const int before = Count();
+    int skipped = 0;
     const UINT count = m_fonts.DroppedFileCount(drop);
     wchar_t buffer[kMaxPathLength + 1];
     for (UINT i = 0; i < count; ++i) {
@@ -61,16 +63,30 @@ int FontMountList::MountDropped(HDROP drop) {
             std::vector<std::wstring> files;
             CollectFontFiles(buffer, files);
             for (const std::wstring& file : files) {
-                MountPath(file);
+                MountUnlessInstalled(file, skipped);
             }
         } else {
-            MountPath(buffer);
+            MountUnlessInstalled(buffer, skipped);
         }
     }
     m_fonts.FinishDrop(drop);
     UpdateScrollRange();
     Refresh();
-    return Count() - before;
+    return DropResult{Count() - before, skipped};
+}
+
+StatusText FontMountList::SkippedText(int skippedInstalled) {
+    wchar_t text[64];
+    wnsprintfW(text, ARRAYSIZE(text), L"已跳过: %d个已安装的字体", skippedInstalled);
+    return StatusText{text, kRemoveAllTimer};
+}
+
+void FontMountList::MountUnlessInstalled(const std::wstring& path, int& skipped) {
+    if (m_installed.Holds(path)) {
+        ++skipped;
+    } else {
+        MountPath(path);
+    }
 }
 
 void FontMountList::MountPath(const std::wstring& path) {

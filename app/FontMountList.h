@@ -2,6 +2,7 @@
 // The fonts this process has mounted, and what the main window's twelve list
 // rows show of them as the list grows, shrinks and scrolls.
 #include "app/FontSystem.h"
+#include "app/InstalledFonts.h"
 
 #include <string>
 #include <unordered_map>
@@ -25,6 +26,12 @@ struct ScrollState {
     bool visible = false;
 };
 
+// What a drop did: entries added, and files left alone because they are installed.
+struct DropResult {
+    int added = 0;
+    int skippedInstalled = 0;
+};
+
 struct StatusText {
     std::wstring text;
     UINT timerId = 0;
@@ -40,12 +47,14 @@ public:
 
     enum CellTag : UINT_PTR { kTagFileName = 1, kTagPath = 2, kTagState = 3, kTagDelete = 4 };
 
-    explicit FontMountList(IFontSystem& fonts);
+    explicit FontMountList(IFontSystem& fonts, InstalledFontFolders installed = InstalledFontFolders::OfThisSystem());
 
     // Mounts every file of a drop in drop order (a folder stands for the font
     // files inside it), lists the new ones, refreshes the rows and releases
-    // the drop. Returns how many entries were added.
-    int MountDropped(HDROP drop);
+    // the drop. Installed fonts are neither mounted nor unmounted nor listed.
+    DropResult MountDropped(HDROP drop);
+    // The title's note after a drop that skipped installed fonts, under the remove-all timer.
+    static StatusText SkippedText(int skippedInstalled);
     // Unmounts the entry shown in visible row `row`; false when the row shows none.
     bool UnmountRow(int row);
     StatusText UnmountAll();
@@ -65,6 +74,8 @@ public:
     int FirstVisible() const { return m_scroll.position / kRowHeight; }
 
 private:
+    // Counts in `skipped` an installed file, which is left alone.
+    void MountUnlessInstalled(const std::wstring& path, int& skipped);
     void MountPath(const std::wstring& path);
     void Append(const std::wstring& path, std::wstring key);
     void Erase(int index);
@@ -74,6 +85,7 @@ private:
     static std::wstring IdentityKey(const std::wstring& path);
 
     IFontSystem& m_fonts;
+    InstalledFontFolders m_installed;
     std::vector<std::wstring> m_paths;
     // The folded key of each path, so that a removal need not fold the rest again.
     std::vector<std::wstring> m_keys;

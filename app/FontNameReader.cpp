@@ -12,53 +12,6 @@ namespace {
 constexpr FT_UShort kFullName = TT_NAME_ID_FULL_NAME;
 constexpr FT_UShort kTypographicFamily = TT_NAME_ID_TYPOGRAPHIC_FAMILY;
 constexpr FT_UShort kEnglishUnitedStates = TT_MS_LANGID_ENGLISH_UNITED_STATES;
-// Font files beyond this size are not fonts anyone drops; the mapping would only waste address space.
-constexpr LONGLONG kMaxFontFileSize = 512LL * 1024 * 1024;
-
-// A read-only view of a whole file, closed with the object.
-class MappedFile {
-public:
-    explicit MappedFile(const std::wstring& path) {
-        m_file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-        LARGE_INTEGER size;
-        if (m_file == INVALID_HANDLE_VALUE || !GetFileSizeEx(m_file, &size) || size.QuadPart <= 0 ||
-            size.QuadPart > kMaxFontFileSize) {
-            return;
-        }
-        m_mapping = CreateFileMappingW(m_file, nullptr, PAGE_READONLY, 0, 0, nullptr);
-        if (m_mapping == nullptr) {
-            return;
-        }
-        m_bytes = static_cast<const FT_Byte*>(MapViewOfFile(m_mapping, FILE_MAP_READ, 0, 0, 0));
-        if (m_bytes != nullptr) {
-            m_size = static_cast<FT_Long>(size.QuadPart);
-        }
-    }
-    ~MappedFile() {
-        if (m_bytes != nullptr) {
-            UnmapViewOfFile(m_bytes);
-        }
-        if (m_mapping != nullptr) {
-            CloseHandle(m_mapping);
-        }
-        if (m_file != INVALID_HANDLE_VALUE) {
-            CloseHandle(m_file);
-        }
-    }
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-
-    const FT_Byte* Bytes() const { return m_bytes; }
-    FT_Long Size() const { return m_size; }
-
-private:
-    HANDLE m_file = INVALID_HANDLE_VALUE;
-    HANDLE m_mapping = nullptr;
-    const FT_Byte* m_bytes = nullptr;
-    FT_Long m_size = 0;
-};
-
 // Names end at their first zero, as a terminated string would.
 std::wstring FromCodePage(UINT codePage, const char* bytes, int length) {
     if (bytes == nullptr) {
@@ -118,30 +71,97 @@ std::wstring MacintoshName(FT_Face face, FT_UInt count) {
                  : std::wstring();
 }
 
-// Windows Unicode records: the typographic family before the full name,
-// each in US English first, else the first language the table lists.
-std::wstring WindowsName(FT_Face face, FT_UInt count) {
+bool IsWindowsUnicode(const FT_SfntName& record) {
+    // Symbol fonts write their names as UTF-16 too, under the symbol encoding.
+    return record.platform_id == TT_PLATFORM_MICROSOFT &&
+           (record.encoding_id == TT_MS_ID_UNICODE_CS || record.encoding_id == TT_MS_ID_UCS_4 ||
+            record.encoding_id == TT_MS_ID_SYMBOL_CS);
+}
+
+int LanguageRank(const FT_SfntName& record) {
+    return record.language_id == kEnglishUnitedStates ? 2 : 1;
+}
+
+// The Windows Unicode record that `rank` values most (0: not wanted); among
+// equals the first in table order.
+template <typename Rank>
+std::wstring WindowsName(FT_Face face, FT_UInt count, Rank rank) {
     int bestRank = 0;
     FT_SfntName best = {};
     for (FT_UInt i = 0; i < count; ++i) {
         FT_SfntName record;
-        if (FT_Get_Sfnt_Name(face, i, &record) != 0 || record.platform_id != TT_PLATFORM_MICROSOFT ||
-            (record.encoding_id != TT_MS_ID_UNICODE_CS && record.encoding_id != TT_MS_ID_UCS_4) || !IsName(record)) {
+        if (FT_Get_Sfnt_Name(face, i, &record) != 0 || !IsWindowsUnicode(record)) {
             continue;
         }
-        const int rank =
-            (record.name_id == kTypographicFamily ? 2 : 0) + (record.language_id == kEnglishUnitedStates ? 2 : 1);
-        if (rank > bestRank) {
-            bestRank = rank;
+        const int recordRank = rank(record);
+        if (recordRank > bestRank) {
+            bestRank = recordRank;
             best = record;
         }
     }
     return bestRank > 0 ? FromUtf16BigEndian(best.string, best.string_len) : std::wstring();
 }
 
+// The typographic family before the full name, each in US English first,
+// else the first language the table lists.
+std::wstring WindowsFullName(FT_Face face, FT_UInt count) {
+    return WindowsName(face, count, [](const FT_SfntName& record) {
+        return IsName(record) ? (record.name_id == kTypographicFamily ? 2 : 0) + LanguageRank(record) : 0;
+    });
+}
+
+// GDI on Windows knows a face by its Windows family (name id 1) and full
+// name only: never by the typographic family or a Macintosh name.
+std::wstring GdiFamilyName(FT_Face face) {
+    std::wstring family;
+    if (FT_IS_SFNT(face)) {
+        family = WindowsName(face, FT_Get_Sfnt_Name_Count(face), [](const FT_SfntName& record) {
+            return record.name_id == TT_NAME_ID_FONT_FAMILY ? LanguageRank(record) : 0;
+        });
+    }
+    if (family.empty() && face->family_name != nullptr) {
+        // Bitmap fonts name their face in their header; FreeType reads it.
+        family = FromCodePage(CP_THREAD_ACP, face->family_name, lstrlenA(face->family_name));
+    }
+    return family;
+}
+
+std::wstring FullName(FT_Face face) {
+    const FT_UInt count = FT_Get_Sfnt_Name_Count(face);
+    std::wstring name = MacintoshName(face, count);
+    if (name.empty()) {
+        name = WindowsFullName(face, count);
+    }
+    if (name.empty() && count == 0 && face->family_name != nullptr) {
+        // Bitmap fonts (.fon) carry no name table, only the face name of their header.
+        name = FromCodePage(CP_THREAD_ACP, face->family_name, lstrlenA(face->family_name));
+    }
+    return name;
+}
+
+bool IsCharacter(FT_ULong code) {
+    return code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+}
+
+// Every code point the face maps, ascending. Outline fonts only: a bitmap
+// font's map is in its own code page, which GDI converts better than a guess.
+bool ReadCharacters(FT_Face face, std::vector<char32_t>& characters) {
+    if (!FT_IS_SFNT(face) ||
+        (FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0 && FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL) != 0)) {
+        return false;
+    }
+    FT_UInt glyph = 0;
+    for (FT_ULong code = FT_Get_First_Char(face, &glyph); glyph != 0; code = FT_Get_Next_Char(face, code, &glyph)) {
+        if (IsCharacter(code)) {
+            characters.push_back(static_cast<char32_t>(code));
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-FreeTypeNameReader::FreeTypeNameReader() {
+FreeTypeNameReader::FreeTypeNameReader(FileReadAt readAt) : m_readAt(readAt) {
     if (FT_Init_FreeType(&m_library) != 0) {
         m_library = nullptr;
     }
@@ -154,26 +174,17 @@ FreeTypeNameReader::~FreeTypeNameReader() {
 }
 
 std::wstring FreeTypeNameReader::ReadFullName(const std::wstring& path) {
-    if (m_library == nullptr || path.empty()) {
-        return std::wstring();
+    const FontFileFace file(m_library, path, m_readAt);
+    return file.Face() != nullptr ? FullName(file.Face()) : std::wstring();
+}
+
+FontFaceInfo FreeTypeNameReader::ReadFace(const std::wstring& path) {
+    FontFaceInfo info;
+    const FontFileFace file(m_library, path, m_readAt);
+    if (file.Face() != nullptr) {
+        info.fullName = FullName(file.Face());
+        info.gdiFamily = GdiFamilyName(file.Face());
+        info.charactersRead = ReadCharacters(file.Face(), info.characters);
     }
-    const MappedFile file(path);
-    if (file.Bytes() == nullptr) {
-        return std::wstring();
-    }
-    FT_Face face = nullptr;
-    if (FT_New_Memory_Face(m_library, file.Bytes(), file.Size(), 0, &face) != 0) {
-        return std::wstring();
-    }
-    const FT_UInt count = FT_Get_Sfnt_Name_Count(face);
-    std::wstring name = MacintoshName(face, count);
-    if (name.empty()) {
-        name = WindowsName(face, count);
-    }
-    if (name.empty() && count == 0 && face->family_name != nullptr) {
-        // Bitmap fonts (.fon) carry no name table, only the face name of their header.
-        name = FromCodePage(CP_THREAD_ACP, face->family_name, lstrlenA(face->family_name));
-    }
-    FT_Done_Face(face);
-    return name;
+    return info;
 }

@@ -73,17 +73,20 @@ void CQuilletMain::InitWindow() {
 
 CMenuWnd* CQuilletMain::GetMenu() {
     if (m_menu == nullptr && m_hwnd != nullptr) {
-        m_menu = new CMenuWnd;
-        m_menu->Create(m_hwnd, L"", WS_POPUP, 0, 0, 0, 117, 139);
-        m_menu->SetTarget(m_menuTarget);
+        m_menu = CreateOwned(new CMenuWnd, m_hwnd, L"", WS_POPUP, 0, 0, 0, 117, 139);
+        if (m_menu != nullptr) {
+            m_menu->SetTarget(m_menuTarget);
+        }
     }
     return m_menu;
 }
 
 CharMap* CQuilletMain::GetCharMap() {
     if (m_charMap == nullptr) {
-        m_charMap = new CharMap;
-        m_charMap->Create(::GetDesktopWindow(), L"CharSet Map", 0, 0, 0, 0, 650, 460);
+        m_charMap = CreateOwned(new CharMap, ::GetDesktopWindow(), L"CharSet Map", 0, 0, 0, 0, 650, 460);
+        if (m_charMap == nullptr) {
+            return nullptr;
+        }
         m_charMap->SetSwitchBox(m_switchBox);
         m_charMap->CenterWindow();
         RECT rect;
@@ -177,6 +180,7 @@ void CQuilletMain::Notify(NotifyMsg& msg) {
         } else if (senderName == L"removeall") {
             const StatusText status = m_registry.UnmountAll();
             ShowRegistry();
+            HideCharMapOfRemovedFont();
             ShowStatus(status.text, status.timerId);
         } else if (msg.sender != nullptr) {
             OnCellClick(msg.sender);
@@ -227,6 +231,7 @@ void CQuilletMain::OnCellClick(CControlUI* cell) {
     case FontMountList::kTagDelete:
         if (m_registry.UnmountRow(_wtoi(path.c_str()))) {
             ShowRegistry();
+            HideCharMapOfRemovedFont();
         }
         break;
     default:
@@ -276,10 +281,9 @@ void CQuilletMain::ShowMenuAt(POINT clientPoint) {
 }
 
 void CQuilletMain::ShowAbout() {
-    auto* about = new CAboutWnd;
-    if (about->Create(m_hwnd, L"", WS_POPUP, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT) ==
-        nullptr) {
-        delete about;
+    CAboutWnd* about = CreateOwned(new CAboutWnd, m_hwnd, L"", WS_POPUP, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT);
+    if (about == nullptr) {
         return;
     }
     about->CenterWindow();
@@ -306,7 +310,13 @@ void CQuilletMain::CopyFontName(const std::wstring& path) {
     if (path.empty()) {
         return;
     }
-    const bool copied = CopyToClipboard(m_hwnd, m_names.ReadFullName(path));
+    const std::wstring name = m_names.ReadFullName(path);
+    if (name.empty()) {
+        // The clipboard keeps what it had: there is nothing to put on it.
+        ShowStatus(L"未找到字体名称", kNameCopiedTimer);
+        return;
+    }
+    const bool copied = CopyToClipboard(m_hwnd, name);
     ShowStatus(copied ? L"已复制字体名称到剪贴板" : kCopyFailed, kNameCopiedTimer);
 }
 
@@ -315,8 +325,18 @@ void CQuilletMain::OpenCharMap(const std::wstring& path) {
         return;
     }
     CharMap* charMap = GetCharMap();
-    charMap->LoadFace(m_names.ReadFullName(path));
+    if (charMap == nullptr) {
+        return;
+    }
+    charMap->LoadFont(path, m_names.ReadFace(path));
     charMap->ShowWindow(true, true);
+}
+
+void CQuilletMain::HideCharMapOfRemovedFont() {
+    // A window over a font that is gone would draw a substitute's characters under its name.
+    if (m_charMap != nullptr && !m_charMap->FontPath().empty() && !m_registry.Contains(m_charMap->FontPath())) {
+        m_charMap->Hide();
+    }
 }
 
 bool CQuilletMain::IsMenuShown() const {
@@ -339,14 +359,7 @@ void CQuilletMain::SwitchOut() {
 
 LRESULT CQuilletMain::OnMouseMove(UINT, WPARAM, LPARAM lParam, bool& handled) {
     handled = false;
-    if (!IsChecked(m_switchBox)) {
-        return 0;
-    }
-    POINT point = {static_cast<LONG>(LOWORD(lParam)), static_cast<LONG>(HIWORD(lParam))};
-    ::ClientToScreen(m_hwnd, &point);
-    RECT window;
-    ::GetWindowRect(m_hwnd, &window);
-    if (::PtInRect(&window, point)) {
+    if (IsChecked(m_switchBox) && MouseMessageInWindow(m_hwnd, lParam)) {
         SwitchIn();
     }
     return 0;
@@ -362,11 +375,16 @@ LRESULT CQuilletMain::HandleCustomMessage(UINT message, WPARAM wParam, LPARAM, b
     case WM_TIMER:
         RestoreTitle();
         break;
-    case WM_DROPFILES:
-        m_registry.MountDropped(reinterpret_cast<HDROP>(wParam));
+    case WM_DROPFILES: {
+        const DropResult dropped = m_registry.MountDropped(reinterpret_cast<HDROP>(wParam));
         ShowRegistry();
+        if (dropped.skippedInstalled > 0) {
+            const StatusText status = FontMountList::SkippedText(dropped.skippedInstalled);
+            ShowStatus(status.text, status.timerId);
+        }
         handled = true;
         return 1;
+    }
     case WM_NCMOUSEMOVE:
         if (IsChecked(m_switchBox)) {
             SwitchIn();

@@ -65,6 +65,8 @@ private:
     void OnScroll(WPARAM wParam);
     void ShowMenuAt(POINT clientPoint);
     void ShowAbout();
+    // Hides the character map when the font it shows has just been unmounted.
+    void HideCharMapOfRemovedFont();
     // The path of the row the list has selected, empty without one.
     std::wstring SelectedPath() const;
     bool IsChecked(SkinUI::CCheckBoxUI* box) const;

@@ -5,9 +5,10 @@
 
 #include <string>
 
-// Puts `text` on the clipboard as Unicode text, owned by `owner`. False, with
-// the clipboard unchanged, when the text is empty or the clipboard could not
-// be opened, emptied or given the data.
+// Puts `text` on the clipboard as Unicode text, owned by `owner`. False when
+// the text is empty or the clipboard could not be opened (the clipboard is
+// then unchanged), or could not be emptied or given the data (it may then
+// have been emptied already).
 bool CopyToClipboard(HWND owner, const std::wstring& text);
 
 // The folder that holds `path`, without the separator before the file name;

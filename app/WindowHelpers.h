@@ -16,3 +16,13 @@ Control* FindControlAs(SkinUI::CUIManager& manager, LPCWSTR name, LPCWSTR interf
 inline int WheelNotches(WPARAM wParam) {
     return static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA;
 }
+
+// Whether the point of a client-area mouse message lies inside the window's
+// rectangle; the window-switching option asks it on every move. The point is
+// read as the unsigned halves of lParam, as the option always has.
+inline bool MouseMessageInWindow(HWND window, LPARAM lParam) {
+    POINT point = {static_cast<LONG>(LOWORD(lParam)), static_cast<LONG>(HIWORD(lParam))};
+    ::ClientToScreen(window, &point);
+    RECT rect;
+    return ::GetWindowRect(window, &rect) && ::PtInRect(&rect, point);
+}

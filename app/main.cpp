@@ -5,8 +5,6 @@
 
 #include <objbase.h>
 
-#include <new>
-
 #include "app/FontNameReader.h"
 #include "app/GdiFontSystem.h"
 #include "app/QuilletMain.h"
@@ -19,15 +17,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     }
     GdiFontSystem fonts;
     FreeTypeNameReader names;
-    // The window deletes itself on its last message.
-    auto* window = new (std::nothrow) CQuilletMain(fonts, names);
-    if (window == nullptr) {
-        return 0;
-    }
     constexpr DWORD kStyle = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
     constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_STATICEDGE | WS_EX_ACCEPTFILES;
-    // A window that failed part-way has already deleted itself.
-    if (window->Create(nullptr, L"墨匣", kStyle, kExStyle, 0, 0, 600, 800) == nullptr) {
+    // The window deletes itself on its last message, and is gone already when creation fails.
+    CQuilletMain* window =
+        CAppWindow::CreateOwned(new CQuilletMain(fonts, names), nullptr, L"墨匣", kStyle, kExStyle, 0, 0, 600, 800);
+    if (window == nullptr) {
         return 1;
     }
     window->CenterWindow();

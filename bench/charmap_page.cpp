@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/CharMap.h"
+#include "app/FontNameReader.h"
 #include "bench/bench.h"
 #include "ui/core/manager/UIManager.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kRuns = 30;
 constexpr LPCWSTR kFace = L"DejaVu Sans";  // thousands of characters, known to Wine through fontconfig
+constexpr LPCWSTR kFontFile = L"Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSans.ttf";
 constexpr int kCell = 26;
 constexpr POINT kGridOrigin = {32, 56};
 
@@ -30,7 +32,7 @@ void Scroll(HWND hwnd, int notches) {
     Drain();
 }
 
-double BareText(HWND hwnd, const std::vector<wchar_t>& chars) {
+double BareText(HWND hwnd, const std::vector<char32_t>& chars) {
     HFONT font = ::CreateFontW(-18, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, kFace);
     int page = 0;
     const double best = bench::BestOf(kRuns, [&] {
@@ -40,7 +42,8 @@ double BareText(HWND hwnd, const std::vector<wchar_t>& chars) {
         const RECT grid = {kGridOrigin.x, kGridOrigin.y, kGridOrigin.x + 14 * kCell, kGridOrigin.y + 14 * kCell};
         ::FillRect(dc, &grid, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         for (int index = 0; index < CharMap::kPageSize; ++index) {
-            const wchar_t character = chars[page * CharMap::kPageSize + index];
+            // Pages 0 and 1 lie below U+FFFF: one unit each.
+            const auto character = static_cast<wchar_t>(chars[page * CharMap::kPageSize + index]);
             const int x = kGridOrigin.x + (index % 14) * kCell;
             const int y = kGridOrigin.y + (index / 14) * kCell;
             const RECT cell = {x, y, x + kCell, y + kCell};
@@ -61,7 +64,8 @@ int main() {
     auto* map = new CharMap;
     const HWND hwnd = map->Create(nullptr, L"CharSet Map", WS_POPUP, 0, 0, 0, 650, 460);
     ::ShowWindow(hwnd, SW_SHOWNA);
-    map->LoadFace(kFace);
+    FreeTypeNameReader reader;
+    map->LoadFont(kFontFile, reader.ReadFace(kFontFile));
     ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     Drain();
     if (map->Characters().size() < 2 * CharMap::kPageSize) {

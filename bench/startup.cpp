@@ -29,6 +29,7 @@ public:
 class NoNames final : public IFontNameReader {
 public:
     std::wstring ReadFullName(const std::wstring&) override { return std::wstring(); }
+    FontFaceInfo ReadFace(const std::wstring&) override { return FontFaceInfo(); }
 };
 
 void DrainMessages() {

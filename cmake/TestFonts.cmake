@@ -32,6 +32,9 @@ if(QUILLET_FONT_PYTHON AND EXISTS ${QUILLET_TEST_FONT_SOURCE})
   quillet_test_font(QuilletWindowsTypographic.ttf "Quillet Test Win Legacy" --names windows
     --typographic-family "Quillet Test Win Typographic")
   quillet_test_font(QuilletManyChars.ttf "Quillet Test Many" --chars 0x20-0x7e,0xa0-0x17f,0x391-0x3c9,0x400-0x45f)
+  quillet_test_font(QuilletTwoHundred.ttf "Quillet Test Two Hundred" --chars 0x20-0x7e,0xa0-0x108)
+  quillet_test_font(QuilletBeyondBmp.ttf "Quillet Test Beyond" --chars 0x20-0x7e,0xa0-0x17f,0x391-0x3c9,0x400-0x45f
+    --map-beyond-bmp 0xF0000)
   set(pair_out ${test_font_dir}/QuilletPair.ttc)
   add_custom_command(OUTPUT ${pair_out}
     COMMAND ${QUILLET_FONT_PYTHON} ${test_font_script} --source ${QUILLET_TEST_FONT_SOURCE} --out ${pair_out}

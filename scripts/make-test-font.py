@@ -11,6 +11,7 @@ import sys
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
+from fontTools.ttLib.tables._c_m_a_p import CmapSubtable
 from fontTools.ttLib.ttCollection import TTCollection
 
 MAC = (1, 0, 0)
@@ -25,6 +26,17 @@ def parse_ranges(text):
     return codes
 
 
+def map_beyond_bmp(font, code):
+    """Adds a full-repertoire (format 12) map that also holds `code`."""
+    cmap = font["cmap"]
+    mapping = dict(cmap.getBestCmap())
+    mapping[code] = mapping[ord("A")]
+    table = CmapSubtable.newSubtable(12)
+    table.platformID, table.platEncID, table.language = 3, 10, 0
+    table.cmap = mapping
+    cmap.tables.append(table)
+
+
 def main():
     args = argparse.ArgumentParser(description=__doc__)
     args.add_argument("--source", required=True)
@@ -35,6 +47,8 @@ def main():
     args.add_argument("--names", choices=("both", "mac", "windows"), default="both")
     args.add_argument("--typographic-family", help="also write name ids 16 and 17")
     args.add_argument("--chars", default="0x20-0x7e", help="code point ranges to keep")
+    args.add_argument("--map-beyond-bmp", type=lambda text: int(text, 0), metavar="CODE",
+                      help="also map this code point above U+FFFF to the glyph of 'A'")
     opts = args.parse_args()
     if opts.collection_of:
         collection = TTCollection()
@@ -52,6 +66,9 @@ def main():
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=parse_ranges(opts.chars))
     subsetter.subset(font)
+
+    if opts.map_beyond_bmp:
+        map_beyond_bmp(font, opts.map_beyond_bmp)
 
     platforms = {"both": (MAC, WINDOWS), "mac": (MAC,), "windows": (WINDOWS,)}[opts.names]
     style = "Regular"

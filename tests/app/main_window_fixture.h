@@ -21,6 +21,12 @@ public:
         auto found = names.find(path);
         return found == names.end() ? std::wstring() : found->second;
     }
+    // A face FreeType could not read: the character map falls back on GDI.
+    FontFaceInfo ReadFace(const std::wstring& path) override {
+        FontFaceInfo face;
+        face.fullName = ReadFullName(path);
+        return face;
+    }
 };
 
 class MainWindowTest : public ::testing::Test {

@@ -41,6 +41,8 @@ protected:
         ::RemoveFontResourceW(alpha.c_str());
     }
     std::wstring CellText(int index) { return map->Cell(index)->GetText().GetData(); }
+    void Load(const std::wstring& path) { map->LoadFont(path, reader.ReadFace(path)); }
+    static std::wstring BmpText(char32_t character) { return std::wstring(1, static_cast<wchar_t>(character)); }
     void Wheel(int notches) {
         ::SendMessageW(*map, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), 0);
         MSG msg;
@@ -55,10 +57,11 @@ protected:
     std::wstring alpha;
     CharMap* map = nullptr;
     CScrollBarUI* bar = nullptr;
+    FreeTypeNameReader reader;
 };
 
 TEST_F(CharMapTest, PagesCoverExactlyTheCharactersByWheelAndByScrollBar) {
-    map->LoadFace(L"Quillet Test Many");
+    Load(many);
     const int count = static_cast<int>(map->Characters().size());
     ASSERT_GT(count, 2 * CharMap::kPageSize) << "the font spans three pages";
     const int pages = (count + CharMap::kPageSize - 1) / CharMap::kPageSize;
@@ -67,21 +70,21 @@ TEST_F(CharMapTest, PagesCoverExactlyTheCharactersByWheelAndByScrollBar) {
     EXPECT_EQ(L"U+0020", std::wstring(map->Cell(0)->GetToolTip().GetData()));
 
     Wheel(-1);
-    EXPECT_EQ(std::wstring(1, map->Characters()[CharMap::kPageSize]), CellText(0));
+    EXPECT_EQ(BmpText(map->Characters()[CharMap::kPageSize]), CellText(0));
     Wheel(-10);
     EXPECT_EQ(bar->GetScrollRange(), bar->GetScrollPos()) << "the last page that holds characters";
     const int onLastPage = count - (pages - 1) * CharMap::kPageSize;
-    EXPECT_EQ(std::wstring(1, map->Characters()[count - 1]), CellText(onLastPage - 1));
+    EXPECT_EQ(BmpText(map->Characters()[count - 1]), CellText(onLastPage - 1));
     EXPECT_EQ(L"", CellText(onLastPage));
     EXPECT_EQ(L"", std::wstring(map->Cell(onLastPage)->GetToolTip().GetData()));
 
     bar->SetScrollPos(CharMap::kPageStep, true);
     Pump();
-    EXPECT_EQ(std::wstring(1, map->Characters()[CharMap::kPageSize]), CellText(0)) << "the bar pages too";
+    EXPECT_EQ(BmpText(map->Characters()[CharMap::kPageSize]), CellText(0)) << "the bar pages too";
 }
 
 TEST_F(CharMapTest, ACellShowsItsCharacterInThePreviewAndCopiesExactlyIt) {
-    map->LoadFace(L"Quillet Test Many");
+    Load(many);
     auto* copyBox =
         static_cast<CCheckBoxUI*>(map->GetManager().FindControlByName(L"copychar")->GetInterface(L"CheckBox"));
     copyBox->Selected(true, false);
@@ -89,7 +92,7 @@ TEST_F(CharMapTest, ACellShowsItsCharacterInThePreviewAndCopiesExactlyIt) {
     EXPECT_EQ(L"A", std::wstring(map->GetManager().FindControlByName(L"showselfont")->GetText().GetData()));
     EXPECT_EQ(L"A", ClipboardText());
 
-    map->LoadFace(L"Quillet Test Alpha");
+    Load(alpha);
     const int count = static_cast<int>(map->Characters().size());
     ASSERT_LT(count, CharMap::kPageSize);
     EXPECT_EQ(0, bar->GetScrollRange());
@@ -99,17 +102,44 @@ TEST_F(CharMapTest, ACellShowsItsCharacterInThePreviewAndCopiesExactlyIt) {
 }
 
 TEST_F(CharMapTest, ASecondFontReplacesTheGridAndPreviewFonts) {
-    map->LoadFace(L"Quillet Test Many");
+    Load(many);
     EXPECT_EQ(L"Quillet Test Many", FaceOf(map->GetManager().GetFont(CharMap::kCellFont)));
-    map->LoadFace(L"Quillet Test Alpha");
+    Load(alpha);
     EXPECT_EQ(L"Quillet Test Alpha", FaceOf(map->GetManager().GetFont(CharMap::kCellFont)));
     EXPECT_EQ(L"Quillet Test Alpha", FaceOf(map->GetManager().GetFont(CharMap::kPreviewFont)));
-    EXPECT_EQ(L"Quillet Test Alpha",
+    EXPECT_EQ(L"Quillet Test Alpha Regular",
               std::wstring(map->GetManager().FindControlByName(L"apptitle")->GetText().GetData()));
 }
 
+TEST_F(CharMapTest, AStyleOfALargerFamilyIsAskedForByTheNameGdiKnows) {
+    // Name id 1 "Quillet Test Win Legacy", id 16 "Quillet Test Win Typographic": Windows' GDI knows only the first.
+    const std::wstring styled = TestFontFolder() + L"QuilletWindowsTypographic.ttf";
+    Load(styled);
+    EXPECT_EQ(L"Quillet Test Win Legacy", FaceOf(map->GetManager().GetFont(CharMap::kCellFont)));
+    EXPECT_EQ(L"Quillet Test Win Legacy", FaceOf(map->GetManager().GetFont(CharMap::kPreviewFont)));
+    EXPECT_EQ(L"Quillet Test Win Typographic",
+              std::wstring(map->GetManager().FindControlByName(L"apptitle")->GetText().GetData()))
+        << "the title is the name 复制字体名称 copies";
+    EXPECT_EQ(reader.ReadFace(styled).characters, map->Characters()) << "the file's own characters";
+}
+
+TEST_F(CharMapTest, ACharacterAboveTheBmpIsShownCopiedAndNamedWhole) {
+    Load(TestFontFolder() + L"QuilletBeyondBmp.ttf");
+    const int count = static_cast<int>(map->Characters().size());
+    ASSERT_EQ(0xF0000u, static_cast<unsigned>(map->Characters().back()));
+    Wheel(-(count / CharMap::kPageSize));
+    const int cell = (count - 1) % CharMap::kPageSize;
+    const std::wstring pair = L"\xDB80\xDC00";
+    EXPECT_EQ(pair, CellText(cell));
+    EXPECT_EQ(L"U+F0000", std::wstring(map->Cell(cell)->GetToolTip().GetData()));
+    static_cast<CCheckBoxUI*>(map->GetManager().FindControlByName(L"copychar")->GetInterface(L"CheckBox"))
+        ->Selected(true, false);
+    map->GetManager().SendNotify(map->Cell(cell), L"click");
+    EXPECT_EQ(pair, ClipboardText());
+}
+
 TEST_F(CharMapTest, ClosingHidesTheWindowAndKeepsIt) {
-    map->LoadFace(L"Quillet Test Many");
+    Load(many);
     ::ShowWindow(*map, SW_SHOWNA);
     ::SendMessageW(*map, WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(*map));

@@ -59,7 +59,7 @@ TEST(FontMountGdi, DroppedFontsAreEnumeratedUntilRemoveAll) {
 
     GdiFontSystem fonts;
     FontMountList list(fonts);
-    EXPECT_EQ(list.MountDropped(MakeDrop({alpha, notFont, beta, alpha})), 2);
+    EXPECT_EQ(list.MountDropped(MakeDrop({alpha, notFont, beta, alpha})).added, 2);
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.PathAt(0), alpha);
     EXPECT_EQ(list.Row(1).cells[0].text, L"QuilletBeta.ttf");

@@ -16,7 +16,7 @@ protected:
 
     int Drop(std::vector<std::wstring> paths) {
         FakeDrop drop{std::move(paths)};
-        const int added = list.MountDropped(drop.Handle());
+        const int added = list.MountDropped(drop.Handle()).added;
         EXPECT_TRUE(drop.finished);
         return added;
     }

@@ -2,6 +2,7 @@
 // which record wins, files of every kind, paths in any script, broken files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,56 @@ TEST_F(FontNameReaderTest, ABitmapFontWithoutNameTableGivesItsFaceName) {
         GTEST_SKIP() << "Wine's bitmap fonts are not installed";
     }
     EXPECT_EQ(L"MS Sans Serif", reader.ReadFullName(bitmapFont));
+    const FontFaceInfo face = reader.ReadFace(bitmapFont);
+    EXPECT_EQ(L"MS Sans Serif", face.gdiFamily);
+    EXPECT_FALSE(face.charactersRead) << "its code page is GDI's to convert";
+}
+
+TEST_F(FontNameReaderTest, TheFaceIsTheWindowsFamilyWithTheFilesOwnCharacters) {
+    const struct {
+        LPCWSTR file;
+        LPCWSTR family;
+        char32_t last;
+    } cases[] = {
+        {L"QuilletTypographic.ttf", L"Quillet Test Legacy", U'~'},  // never the typographic family
+        {L"QuilletWindowsTypographic.ttf", L"Quillet Test Win Legacy", U'~'},
+        {L"QuilletMacNames.ttf", L"Quillet Test Mac", U'~'},  // no Windows records: FreeType's family
+        {L"QuilletPair.ttc", L"Quillet Test Alpha", U'~'},
+        {L"QuilletBeyondBmp.ttf", L"Quillet Test Beyond", 0xF0000},
+        {L"QuilletTwoHundred.ttf", L"Quillet Test Two Hundred", 0x108},
+    };
+    for (const auto& c : cases) {
+        const FontFaceInfo face = reader.ReadFace(TestFontFolder() + c.file);
+        EXPECT_EQ(c.family, face.gdiFamily) << c.file;
+        EXPECT_EQ(reader.ReadFullName(TestFontFolder() + c.file), face.fullName) << c.file;
+        ASSERT_TRUE(face.charactersRead) << c.file;
+        ASSERT_FALSE(face.characters.empty()) << c.file;
+        EXPECT_EQ(U' ', face.characters.front()) << c.file;
+        EXPECT_EQ(c.last, face.characters.back()) << c.file;
+        EXPECT_TRUE(std::is_sorted(face.characters.begin(), face.characters.end())) << c.file;
+    }
+    EXPECT_EQ(200u, reader.ReadFace(TestFontFolder() + L"QuilletTwoHundred.ttf").characters.size());
+}
+
+// A file that goes away after its first 12 bytes (the header of a font or a
+// collection): a read gives at most those, and any read beyond them fails.
+bool FailBeyondTheHeader(HANDLE file, unsigned long offset, void* buffer, unsigned long count, DWORD* read) {
+    constexpr unsigned long kLeft = 12;
+    if (offset >= kLeft) {
+        SetLastError(ERROR_DEV_NOT_EXIST);
+        return false;
+    }
+    return ReadFileAt(file, offset, buffer, count < kLeft - offset ? count : kLeft - offset, read);
+}
+
+TEST_F(FontNameReaderTest, AFileWhoseReadsFailGivesNoNameAndNoFace) {
+    FreeTypeNameReader vanishing(&FailBeyondTheHeader);
+    for (LPCWSTR file : {L"QuilletWindowsNames.ttf", L"QuilletPair.ttc"}) {
+        EXPECT_EQ(L"", vanishing.ReadFullName(TestFontFolder() + file)) << file;
+        const FontFaceInfo face = vanishing.ReadFace(TestFontFolder() + file);
+        EXPECT_EQ(L"", face.gdiFamily) << file;
+        EXPECT_FALSE(face.charactersRead) << file;
+    }
 }
 
 TEST_F(FontNameReaderTest, AFolderNamedOutsideTheCodePageStillGivesTheName) {
@@ -112,6 +163,7 @@ TEST_F(FontNameReaderTest, BrokenOrMissingFilesGiveAnEmptyName) {
     };
     for (const std::wstring& path : paths) {
         EXPECT_EQ(L"", reader.ReadFullName(path)) << path.c_str();
+        EXPECT_EQ(L"", reader.ReadFace(path).gdiFamily) << path.c_str();
     }
 }
 

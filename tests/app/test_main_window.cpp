@@ -104,6 +104,22 @@ TEST_F(MainWindowTest, RemoveAllReportsTheCountUntilTheFirstTimer) {
     EXPECT_EQ(L"墨匣", TitleText());
 }
 
+TEST_F(MainWindowTest, TheCharacterMapOfARemovedFontIsHidden) {
+    DropFonts(3);
+    CharMap* map = window->GetCharMap();
+    window->OpenCharMap(FontPath(2));
+    Click(window->Cell(0, 3));
+    EXPECT_TRUE(::IsWindowVisible(*map)) << "another font went";
+    Click(window->Cell(1, 3));
+    EXPECT_FALSE(::IsWindowVisible(*map));
+    EXPECT_TRUE(map->FontPath().empty());
+
+    window->OpenCharMap(FontPath(1));
+    EXPECT_TRUE(::IsWindowVisible(*map)) << "the next open loads afresh";
+    Click(Named(L"removeall"));
+    EXPECT_FALSE(::IsWindowVisible(*map));
+}
+
 TEST_F(MainWindowTest, NeitherTheMaximiseButtonNorACaptionDoubleClickChangesTheWindow) {
     Click(Named(L"maxbtn"));
     ::SendMessageW(hwnd, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);

@@ -96,8 +96,8 @@ TEST_F(RowClickTest, ANameCellCopiesTheFontNameOnlyWhenThatBoxIsChecked) {
     EXPECT_EQ(L"已复制字体名称到剪贴板", TitleText());
 
     Click(window->Cell(1, 0));
-    EXPECT_EQ(L"Quillet Test Name", ClipboardText()) << "a font without a name copies nothing";
-    EXPECT_EQ(L"复制失败", TitleText());
+    EXPECT_EQ(L"Quillet Test Name", ClipboardText()) << "a font without a name leaves the clipboard as it was";
+    EXPECT_EQ(L"未找到字体名称", TitleText()) << "the clipboard did not fail: there was no name";
 }
 
 TEST_F(RowClickTest, AClipboardHeldByAnotherProgramIsReportedAsAFailure) {

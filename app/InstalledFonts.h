@@ -1,0 +1,22 @@
+#pragma once
+// The folders of the fonts installed for every program. Quillet never mounts
+// or unmounts a file there: its unmount at close would take an installed font
+// away from the whole session until the user signs out.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class InstalledFontFolders {
+public:
+    // The system's: the Windows fonts folder and the user's own fonts folder.
+    static InstalledFontFolders OfThisSystem();
+    explicit InstalledFontFolders(const std::vector<std::wstring>& folders);
+
+    // Whether `path` is one of the folders or lies inside one, however it is
+    // spelled (letter case, relative parts, short names).
+    bool Holds(const std::wstring& path) const;
+
+private:
+    std::vector<std::wstring> m_folders;  // in comparable form
+};
