@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/CharMap.h"
-#include "app/FontNameReader.h"
+#include "app/fonts/FontNameReader.h"
+#include "app/windows/CharMap.h"
 #include "bench/bench.h"
 #include "ui/core/manager/UIManager.h"
 

@@ -12,8 +12,8 @@
 #include <cwchar>
 #include <string>
 
-#include "app/GdiFontSystem.h"
-#include "app/QuilletMain.h"
+#include "app/fonts/GdiFontSystem.h"
+#include "app/windows/QuilletMain.h"
 #include "bench/bench.h"
 #include "ui/core/manager/UIManager.h"
 
@@ -66,7 +66,8 @@ int ShowMainWindow() {
     ::CoInitialize(nullptr);
     static GdiFontSystem fonts;
     static FreeTypeNameReader names;
-    auto* window = new CQuilletMain(fonts, names);
+    static const MountJournal noJournal(L"");
+    auto* window = new CQuilletMain(fonts, names, noJournal);
     constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_STATICEDGE | WS_EX_ACCEPTFILES;
     if (window->Create(nullptr, L"墨匣", WS_VISIBLE | WS_OVERLAPPEDWINDOW, kExStyle, 0, 0, 600, 800) == nullptr) {
         return 1;

@@ -1,6 +1,6 @@
 // How a drop's cost grows with its size: the registry's own work (duplicate
 // search, listing, row refresh) with a font system that answers at once.
-#include "app/FontMountList.h"
+#include "app/fonts/FontMountList.h"
 #include "bench/bench.h"
 
 #include <string>

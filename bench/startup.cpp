@@ -7,8 +7,8 @@
 
 #include <cstdio>
 
-#include "app/CharMap.h"
-#include "app/QuilletMain.h"
+#include "app/windows/CharMap.h"
+#include "app/windows/QuilletMain.h"
 #include "bench/bench.h"
 #include "ui/core/manager/UIManager.h"
 
@@ -93,10 +93,11 @@ double BareWindow() {
 double MainWindow() {
     NoFonts fonts;
     NoNames names;
+    const MountJournal noJournal(L"");
     HWND charMap = nullptr;
     return BestBringUp(
         [&] {
-            auto* window = new CQuilletMain(fonts, names);
+            auto* window = new CQuilletMain(fonts, names, noJournal);
             const HWND hwnd = window->Create(nullptr, L"墨匣", WS_POPUP, WS_EX_ACCEPTFILES, 0, 0, 600, 800);
             charMap = window->GetCharMapIfMade() != nullptr ? window->GetCharMapIfMade()->GetHWND() : nullptr;
             return hwnd;

@@ -1,9 +1,10 @@
 #pragma once
 // A font system that keeps its session font table in memory. A drop handle is
 // the address of a FakeDrop.
-#include "app/FontSystem.h"
+#include "app/fonts/FontSystem.h"
 
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ public:
     std::vector<std::wstring> calls;
     bool mountAlwaysSucceeds = false;
     bool recordCalls = true;
+    // How long a mount takes, so that a test can act while a batch loads.
+    DWORD mountMilliseconds = 0;
 
     UINT DroppedFileCount(HDROP drop) override { return static_cast<UINT>(Drop(drop).paths.size()); }
     UINT DroppedPathLength(HDROP drop, UINT index) override {
@@ -48,7 +51,11 @@ public:
     }
     void FinishDrop(HDROP drop) override { Drop(drop).finished = true; }
 
+    // Large batches mount on a worker thread, as GDI allows.
     int Mount(const wchar_t* path) override {
+        if (mountMilliseconds > 0)
+            Sleep(mountMilliseconds);
+        const std::lock_guard<std::mutex> lock(mutex);
         Record(L"mount ", path);
         if (!mountAlwaysSucceeds && !fontFiles.count(path))
             return 0;
@@ -56,6 +63,7 @@ public:
         return 1;
     }
     int Unmount(const wchar_t* path) override {
+        const std::lock_guard<std::mutex> lock(mutex);
         Record(L"unmount ", path);
         auto found = mounted.find(path);
         if (found == mounted.end())
@@ -66,11 +74,13 @@ public:
     }
 
     int References(const std::wstring& path) const {
+        const std::lock_guard<std::mutex> lock(mutex);
         auto found = mounted.find(path);
         return found == mounted.end() ? 0 : found->second;
     }
 
 private:
+    mutable std::mutex mutex;
     static FakeDrop& Drop(HDROP drop) { return *reinterpret_cast<FakeDrop*>(drop); }
     void Record(const wchar_t* what, const wchar_t* path) {
         if (recordCalls)

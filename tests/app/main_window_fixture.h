@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/CharMap.h"
-#include "app/MenuWnd.h"
-#include "app/QuilletMain.h"
+#include "app/windows/CharMap.h"
+#include "app/windows/MenuWnd.h"
+#include "app/windows/QuilletMain.h"
 #include "tests/app/FakeFontSystem.h"
 #include "ui/controls/UIButton.h"
 #include "ui/core/manager/UIManager.h"
@@ -29,12 +29,20 @@ public:
     }
 };
 
+inline std::wstring TestJournalPath() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"quillet-test-journal.txt";
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
+    MainWindowTest() { ::DeleteFileW(journal.Path().c_str()); }
+
     void SetUp() override {
         SkinUI::CUIManager::SetInstance(::GetModuleHandleW(nullptr));
         fonts.mountAlwaysSucceeds = true;
-        window = new CQuilletMain(fonts, names);
+        window = new CQuilletMain(fonts, names, journal);
         // Hidden: Wine maps a window slowly without a window manager.
         hwnd = window->Create(nullptr, L"墨匣", WS_POPUP, WS_EX_ACCEPTFILES, 0, 0, 600, 800);
         ASSERT_NE(hwnd, nullptr);
@@ -56,6 +64,7 @@ protected:
                 ::DispatchMessageW(&msg);
             }
         }
+        ::DeleteFileW(journal.Path().c_str());
     }
 
     static std::wstring FontPath(int n) { return L"C:\\Fonts\\font" + std::to_wstring(n) + L".ttf"; }
@@ -67,6 +76,16 @@ protected:
             drop.paths.push_back(FontPath(i));
         }
         ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop.Handle()), 0);
+        WaitForLoad();
+    }
+
+    // Pumps messages until no batch loads any more, then lays the tree out.
+    void WaitForLoad() {
+        for (int wait = 0; wait < 2000 && window->IsLoading(); ++wait) {
+            Pump();
+            ::Sleep(5);
+        }
+        Pump();
         Layout();
     }
 
@@ -108,6 +127,8 @@ protected:
 
     FakeFontSystem fonts;
     FakeNameReader names;
+    // A journal of the test's own, never the user's.
+    MountJournal journal{TestJournalPath()};
     CQuilletMain* window = nullptr;
     HWND hwnd = nullptr;
 };

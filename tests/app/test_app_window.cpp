@@ -2,7 +2,7 @@
 // whichever step of the creation failed.
 #include <gtest/gtest.h>
 
-#include "app/AppWindow.h"
+#include "app/windows/AppWindow.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // tooltips, and a second font taking the place of the first.
 #include <string>
 
-#include "app/CharMap.h"
+#include "app/windows/CharMap.h"
 #include "tests/app/clipboard_probe.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/app/test_fonts.h"

@@ -1,7 +1,7 @@
 // Mounts real font files through GDI with a drop handle built in-process, as
 // the shell hands one to a window.
-#include "app/FontMountList.h"
-#include "app/GdiFontSystem.h"
+#include "app/fonts/FontMountList.h"
+#include "app/fonts/GdiFontSystem.h"
 #include "tests/app/test_fonts.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +67,7 @@ TEST(FontMountGdi, DroppedFontsAreEnumeratedUntilRemoveAll) {
     EXPECT_TRUE(GdiKnowsFamily(L"Quillet Test Beta"));
 
     // alpha was dropped twice but must be mounted once: one removal unmounts it.
-    EXPECT_EQ(list.UnmountAll().text, L"已卸载: 2个字体");
+    EXPECT_EQ(list.UnmountAll().status.text, L"已卸载: 2个字体");
     EXPECT_FALSE(GdiKnowsFamily(L"Quillet Test Alpha"));
     EXPECT_FALSE(GdiKnowsFamily(L"Quillet Test Beta"));
     EXPECT_FALSE(RemoveFontResourceW(alpha.c_str()));

@@ -1,4 +1,4 @@
-#include "app/FontMountList.h"
+#include "app/fonts/FontMountList.h"
 #include "tests/app/FakeFontSystem.h"
 
 #include <gtest/gtest.h>
@@ -88,7 +88,12 @@ TEST_F(FontMountListTest, DroppingAFileTwiceListsItOnceAndLeavesItMountedOnce) {
 
 TEST_F(FontMountListTest, NonFontFilesAreSkippedAndTheRestOfTheDropStillMounts) {
     fonts.fontFiles = {FontPath(1), FontPath(3)};
-    EXPECT_EQ(Drop({FontPath(1), L"C:\\notes.txt", FontPath(3)}), 2);
+    const std::wstring tooLong = L"C:\\" + std::wstring(300, L'f') + L".ttf";
+    const DropResult result = list.MountPaths({FontPath(1), L"C:\\notes.txt", tooLong, FontPath(3), FontPath(1)});
+    EXPECT_EQ(2, result.added);
+    EXPECT_EQ(3, result.mounted) << "the file named twice is mounted again";
+    EXPECT_EQ(2, result.failed) << "the file that is no font and the path too long";
+    EXPECT_EQ(L"未能加载: 2个文件", FontMountList::BatchText(result).text);
     EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(1), FontPath(3)}));
     EXPECT_FALSE(list.Contains(L"C:\\notes.txt"));
     ExpectRowEmpty(2);
@@ -232,7 +237,9 @@ TEST_F(FontMountListTest, RemoveAllReportsOnlyConfirmedUnmountsAndEmptiesEveryth
     DropFonts(14);
     list.ScrollByNotches(-1);
     fonts.mounted.erase(FontPath(3));  // this one the system refuses to unmount
-    StatusText status = list.UnmountAll();
+    const RemoveAllResult removed = list.UnmountAll();
+    const StatusText& status = removed.status;
+    EXPECT_EQ(removed.unmounted, 13);
     EXPECT_EQ(status.text, L"已卸载: 13个字体");
     EXPECT_EQ(status.timerId, 1u);
     EXPECT_EQ(list.Count(), 0);
@@ -246,7 +253,7 @@ TEST_F(FontMountListTest, RemoveAllReportsOnlyConfirmedUnmountsAndEmptiesEveryth
 }
 
 TEST_F(FontMountListTest, RemoveAllOnAnEmptyListReportsZero) {
-    EXPECT_EQ(list.UnmountAll().text, L"已卸载: 0个字体");
+    EXPECT_EQ(list.UnmountAll().status.text, L"已卸载: 0个字体");
 }
 
 TEST_F(FontMountListTest, AnEmptyDropIsReleasedAndChangesNothing) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FontNameReader.h"
+#include "app/fonts/FontNameReader.h"
 #include "tests/app/test_fonts.h"
 
 namespace {

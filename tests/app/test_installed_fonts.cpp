@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/InstalledFonts.h"
+#include "app/fonts/InstalledFonts.h"
 #include "tests/app/main_window_fixture.h"
 
 namespace {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "app/RowActions.h"
+#include "app/system/Clipboard.h"
+#include "app/system/Shell.h"
 #include "tests/app/clipboard_probe.h"
 
 namespace {

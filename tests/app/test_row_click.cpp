@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/RowActions.h"
+#include "app/system/Clipboard.h"
 #include "tests/app/clipboard_probe.h"
 #include "tests/app/main_window_fixture.h"
 #include "ui/controls/UICheckBox.h"

@@ -147,6 +147,13 @@ class Window:
         return cls(wait_until(search, timeout, f'a visible window titled "{title}"', interval=0.25))
 
     @classmethod
+    def all(cls, title):
+        """Every visible window titled exactly so."""
+        _require_display()
+        found = _run("xdotool", "search", "--onlyvisible", "--name", f"^{_ere_literal(title)}$").stdout.split()
+        return [cls(window_id) for window_id in found]
+
+    @classmethod
     def find_sized(cls, width, height, timeout):
         """A visible window of this size, for popups without a title."""
         _require_display()

@@ -90,9 +90,13 @@ class ProgramTest(unittest.TestCase):
         (self.more / "notes.ttf").write_text("a font's name, no font inside\n")
         self.assertEqual(mounted(), set(), "test fonts are still mounted in this Wine server")
 
-        self.program = harness.Program(options.program)
+        self.program = harness.Program(options.program, *self.arguments())
         self.addCleanup(self.program.kill)
         self.window = harness.Window.find(TITLE, timeout=60)
+
+    def arguments(self):
+        """What the program is started with."""
+        return []
 
     def expect_mounted(self, families, what):
         harness.wait_equal(mounted, families, 30, what, interval=0.5)
@@ -136,6 +140,23 @@ class MainWindow(ProgramTest):
         self.window.click(*CLOSE)
         self.assertEqual(self.program.wait_exit(30), 0, "exit code")
         self.assertEqual(mounted(), set(), "closing the window unmounts the fonts still listed")
+
+
+class Starts(ProgramTest):
+    def arguments(self):
+        return [self.alpha]
+
+    def test_arguments_mount_and_a_second_start_hands_its_files_over(self):
+        self.expect_mounted({ALPHA}, "the font named on the command line")
+        second = harness.Program(options.program, self.beta)
+        self.assertEqual(second.wait_exit(30), 0, "the second start ends at once")
+        self.expect_mounted({ALPHA, BETA}, "the first start mounts what the second was given")
+        self.expect_rows(2, "one window lists both")
+        self.assertEqual(len(harness.Window.all(TITLE)), 1, "one main window")
+
+        self.window.click(*CLOSE)
+        self.assertEqual(self.program.wait_exit(30), 0, "exit code")
+        self.assertEqual(mounted(), set(), "closing unmounts what was handed over too")
 
 
 def windows_path(path):

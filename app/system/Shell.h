@@ -1,15 +1,9 @@
 #pragma once
-// What a click on a row does with a font file: the clipboard, the shell and
-// the foreground window.
+// What the row actions ask of the shell and the window manager: a file's
+// folder, that folder opened with the file selected, and the foreground.
 #include <windows.h>
 
 #include <string>
-
-// Puts `text` on the clipboard as Unicode text, owned by `owner`. False when
-// the text is empty or the clipboard could not be opened (the clipboard is
-// then unchanged), or could not be emptied or given the data (it may then
-// have been emptied already).
-bool CopyToClipboard(HWND owner, const std::wstring& text);
 
 // The folder that holds `path`, without the separator before the file name;
 // a drive's root keeps its separator ("C:\").

@@ -1,10 +1,11 @@
-#include "app/CharMap.h"
+#include "app/windows/CharMap.h"
 
 #include <cstddef>
 #include <cwchar>
 
-#include "app/RowActions.h"
-#include "app/WindowHelpers.h"
+#include "app/system/Clipboard.h"
+#include "app/system/Shell.h"
+#include "app/windows/WindowHelpers.h"
 #include "ui/controls/UIButton.h"
 #include "ui/controls/UICheckBox.h"
 #include "ui/controls/UILabel.h"

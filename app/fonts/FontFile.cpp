@@ -1,4 +1,4 @@
-#include "app/FontFile.h"
+#include "app/fonts/FontFile.h"
 
 #include <climits>
 #include <cstring>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/FontSystem.h"
+#include "app/fonts/FontSystem.h"
 
 // The real platform: shell drops and GDI session fonts.
 class GdiFontSystem final : public IFontSystem {

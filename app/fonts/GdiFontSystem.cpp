@@ -1,4 +1,4 @@
-#include "app/GdiFontSystem.h"
+#include "app/fonts/GdiFontSystem.h"
 
 UINT GdiFontSystem::DroppedFileCount(HDROP drop) {
     return DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);

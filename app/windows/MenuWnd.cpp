@@ -1,8 +1,8 @@
-#include "app/MenuWnd.h"
+#include "app/windows/MenuWnd.h"
 
 #include <cwchar>
 
-#include "app/ArrowCursor.h"
+#include "app/windows/ArrowCursor.h"
 #include "ui/controls/UIList.h"
 
 using namespace SkinUI;

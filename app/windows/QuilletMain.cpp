@@ -1,16 +1,17 @@
-#include "app/QuilletMain.h"
+#include "app/windows/QuilletMain.h"
 
 #include <shellapi.h>
 
 #include <cwchar>
 
-#include "app/AboutWnd.h"
-#include "app/ArrowCursor.h"
-#include "app/CharMap.h"
-#include "app/DropFilter.h"
-#include "app/MenuWnd.h"
-#include "app/RowActions.h"
-#include "app/WindowHelpers.h"
+#include "app/system/Clipboard.h"
+#include "app/system/DropFilter.h"
+#include "app/system/Shell.h"
+#include "app/windows/AboutWnd.h"
+#include "app/windows/ArrowCursor.h"
+#include "app/windows/CharMap.h"
+#include "app/windows/MenuWnd.h"
+#include "app/windows/WindowHelpers.h"
 #include "ui/controls/UIButton.h"
 #include "ui/controls/UICheckBox.h"
 #include "ui/controls/UILabel.h"
@@ -45,12 +46,17 @@ POINT CursorPoint() {
 
 }  // namespace
 
-CQuilletMain::CQuilletMain(IFontSystem& fonts, IFontNameReader& names)
-    : m_registry(fonts), m_names(names), m_showInFolder(&ShowInFolder) {}
+CQuilletMain::CQuilletMain(IFontSystem& fonts, IFontNameReader& names, const MountJournal& journal)
+    : m_fonts(fonts),
+      m_journal(journal),
+      m_registry(fonts),
+      m_queue(m_registry, fonts, journal),
+      m_names(names),
+      m_showInFolder(&ShowInFolder) {}
 
 CQuilletMain::~CQuilletMain() {
     // Every font this run mounted leaves with it, even when the window closes abnormally.
-    ShowStatus(m_registry.UnmountAll().text, FontMountList::kRemoveAllTimer);
+    ShowStatus(UnmountEverything().status.text, FontMountList::kRemoveAllTimer);
     if (m_charMap != nullptr) {
         // The character map outlives this window until the process ends.
         m_charMap->SetSwitchBox(nullptr);
@@ -66,9 +72,12 @@ void CQuilletMain::InitWindow() {
     m_copyNameBox = FindControlAs<CCheckBoxUI>(m_manager, L"copyfontname", L"CheckBox");
     m_charMapBox = FindControlAs<CCheckBoxUI>(m_manager, L"charsetmap", L"CheckBox");
     m_switchBox = FindControlAs<CCheckBoxUI>(m_manager, L"usefocus", L"CheckBox");
+    m_notifyBox = FindControlAs<CCheckBoxUI>(m_manager, L"notifyothers", L"CheckBox");
     m_scrollBar = FindControlAs<CScrollBarUI>(m_manager, L"listscroll", L"ScrollBar");
     AllowDropsFromLowerIntegrity(m_hwnd);
     BuildRows();
+    m_queue.SetWindow(m_hwnd, kLoadDoneMessage);
+    RecoverLeftovers();
 }
 
 CMenuWnd* CQuilletMain::GetMenu() {
@@ -132,6 +141,10 @@ void CQuilletMain::ShowRegistry() {
             cell->SetTag(shown.tag);
             cell->SetText(shown.text.c_str());
             cell->SetUserData(shown.userData.c_str());
+            if (index == 1) {
+                // The column cuts long paths; the tooltip shows the whole of it.
+                cell->SetToolTip(shown.tag != 0 ? shown.text.c_str() : L"");
+            }
         }
     }
     if (m_scrollBar == nullptr) {
@@ -178,7 +191,7 @@ void CQuilletMain::Notify(NotifyMsg& msg) {
         } else if (senderName == L"minbtn") {
             SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         } else if (senderName == L"removeall") {
-            const StatusText status = m_registry.UnmountAll();
+            const StatusText status = UnmountEverything().status;
             ShowRegistry();
             HideCharMapOfRemovedFont();
             ShowStatus(status.text, status.timerId);
@@ -232,6 +245,8 @@ void CQuilletMain::OnCellClick(CControlUI* cell) {
         if (m_registry.UnmountRow(_wtoi(path.c_str()))) {
             ShowRegistry();
             HideCharMapOfRemovedFont();
+            m_queue.Record();
+            NotifyOthers(1);
         }
         break;
     default:
@@ -365,7 +380,12 @@ LRESULT CQuilletMain::OnMouseMove(UINT, WPARAM, LPARAM lParam, bool& handled) {
     return 0;
 }
 
-LRESULT CQuilletMain::HandleCustomMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
+LRESULT CQuilletMain::HandleCustomMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+    LRESULT result = 0;
+    if (HandleBatchMessage(message, wParam, lParam, result)) {
+        handled = true;
+        return result;
+    }
     switch (message) {
     case WM_SIZE:
     case WM_NCLBUTTONDBLCLK:
@@ -375,16 +395,6 @@ LRESULT CQuilletMain::HandleCustomMessage(UINT message, WPARAM wParam, LPARAM, b
     case WM_TIMER:
         RestoreTitle();
         break;
-    case WM_DROPFILES: {
-        const DropResult dropped = m_registry.MountDropped(reinterpret_cast<HDROP>(wParam));
-        ShowRegistry();
-        if (dropped.skippedInstalled > 0) {
-            const StatusText status = FontMountList::SkippedText(dropped.skippedInstalled);
-            ShowStatus(status.text, status.timerId);
-        }
-        handled = true;
-        return 1;
-    }
     case WM_NCMOUSEMOVE:
         if (IsChecked(m_switchBox)) {
             SwitchIn();

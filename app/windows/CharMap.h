@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppWindow.h"
-#include "app/FontNameReader.h"
+#include "app/fonts/FontNameReader.h"
+#include "app/windows/AppWindow.h"
 
 namespace SkinUI {
 class CButtonUI;

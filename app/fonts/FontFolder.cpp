@@ -1,4 +1,4 @@
-#include "app/FontFolder.h"
+#include "app/fonts/FontFolder.h"
 
 #include <shlwapi.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The modal About window with the usage tip.
-#include "app/AppWindow.h"
+#include "app/windows/AppWindow.h"
 
 class CAboutWnd : public CAppWindow {
 public:

@@ -1,4 +1,4 @@
-#include "app/FontNameReader.h"
+#include "app/fonts/FontNameReader.h"
 
 #include <windows.h>
 

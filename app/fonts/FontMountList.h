@@ -1,8 +1,8 @@
 #pragma once
 // The fonts this process has mounted, and what the main window's twelve list
 // rows show of them as the list grows, shrinks and scrolls.
-#include "app/FontSystem.h"
-#include "app/InstalledFonts.h"
+#include "app/fonts/FontSystem.h"
+#include "app/fonts/InstalledFonts.h"
 
 #include <string>
 #include <unordered_map>
@@ -26,15 +26,33 @@ struct ScrollState {
     bool visible = false;
 };
 
-// What a drop did: entries added, and files left alone because they are installed.
+// What a batch (a drop, the command line, paths handed over by a second
+// start) did: entries added, fonts mounted (listed ones again included), files
+// not mounted (refused, missing, path too long, a folder without fonts), and
+// installed fonts left alone.
 struct DropResult {
     int added = 0;
+    int mounted = 0;
+    int failed = 0;
+    int skippedInstalled = 0;
+};
+
+// The files of a batch that are to be mounted, in order, after folders were
+// expanded and what is not to be mounted was counted.
+struct PreparedBatch {
+    std::vector<std::wstring> files;
+    int failed = 0;
     int skippedInstalled = 0;
 };
 
 struct StatusText {
     std::wstring text;
     UINT timerId = 0;
+};
+
+struct RemoveAllResult {
+    int unmounted = 0;  // what the system confirmed
+    StatusText status;
 };
 
 class FontMountList {
@@ -53,11 +71,23 @@ public:
     // files inside it), lists the new ones, refreshes the rows and releases
     // the drop. Installed fonts are neither mounted nor unmounted nor listed.
     DropResult MountDropped(HDROP drop);
-    // The title's note after a drop that skipped installed fonts, under the remove-all timer.
-    static StatusText SkippedText(int skippedInstalled);
+    // The dropped paths, in drop order; the drop is released.
+    std::vector<std::wstring> ReadDrop(HDROP drop);
+    // Mounts a batch of paths as a drop of them would, on this thread.
+    DropResult MountPaths(const std::vector<std::wstring>& paths);
+    // The first half of a batch: which files it mounts, in order.
+    PreparedBatch Prepare(const std::vector<std::wstring>& paths) const;
+    // The second half, for each file the batch mounted, in order: lists it
+    // unless it is listed. True when it was added.
+    bool Accept(const std::wstring& path);
+    // Brings the rows and the scroll range up to date after a batch.
+    void FinishBatch();
+    // The title's note after a batch: what failed, else what was skipped;
+    // empty text when neither. Under the remove-all timer.
+    static StatusText BatchText(const DropResult& result);
     // Unmounts the entry shown in visible row `row`; false when the row shows none.
     bool UnmountRow(int row);
-    StatusText UnmountAll();
+    RemoveAllResult UnmountAll();
     // Moves the list by mouse-wheel notches (positive is up), as the scroll bar would.
     void ScrollByNotches(int notches);
     // Follows the scroll bar to `position` (clamped into the range) when the user moves it.
@@ -69,14 +99,13 @@ public:
 
     int Count() const { return static_cast<int>(m_paths.size()); }
     const std::wstring& PathAt(int index) const { return m_paths[index]; }
+    const std::vector<std::wstring>& Paths() const { return m_paths; }
+    const InstalledFontFolders& Installed() const { return m_installed; }
     const ListRow& Row(int row) const { return m_rows[row]; }
     const ScrollState& Scroll() const { return m_scroll; }
     int FirstVisible() const { return m_scroll.position / kRowHeight; }
 
 private:
-    // Counts in `skipped` an installed file, which is left alone.
-    void MountUnlessInstalled(const std::wstring& path, int& skipped);
-    void MountPath(const std::wstring& path);
     void Append(const std::wstring& path, std::wstring key);
     void Erase(int index);
     void UpdateScrollRange();

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FontFile.h"
+#include "app/fonts/FontFile.h"
 
 // What the character map draws from a font file.
 struct FontFaceInfo {

@@ -1,7 +1,7 @@
 #pragma once
 // The row menu: a borderless popup that the main window shows at the mouse
 // point on a right click and that sends its five commands back as notifications.
-#include "app/AppWindow.h"
+#include "app/windows/AppWindow.h"
 
 class CMenuWnd : public CAppWindow {
 public:

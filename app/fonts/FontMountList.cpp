@@ -1,6 +1,6 @@
-#include "app/FontMountList.h"
+#include "app/fonts/FontMountList.h"
 
-#include "app/FontFolder.h"
+#include "app/fonts/FontFolder.h"
 
 #include <shlwapi.h>
 
@@ -45,63 +45,93 @@ void FontMountList::Erase(int index) {
         m_index[m_keys[i]] = i;
 }
 
-DropResult FontMountList::MountDropped(HDROP drop) {
-    const int before = Count();
-    int skipped = 0;
+std::vector<std::wstring> FontMountList::ReadDrop(HDROP drop) {
+    std::vector<std::wstring> paths;
     const UINT count = m_fonts.DroppedFileCount(drop);
-    wchar_t buffer[kMaxPathLength + 1];
     for (UINT i = 0; i < count; ++i) {
-        // A longer path would come back truncated and name some other file.
         const UINT length = m_fonts.DroppedPathLength(drop, i);
-        if (length == 0 || length > kMaxPathLength) {
-            continue;
-        }
-        if (!m_fonts.ReadDroppedPath(drop, i, buffer, kMaxPathLength + 1)) {
-            continue;
-        }
-        if (IsPlainFolder(buffer)) {
-            std::vector<std::wstring> files;
-            CollectFontFiles(buffer, files);
-            for (const std::wstring& file : files) {
-                MountUnlessInstalled(file, skipped);
-            }
-        } else {
-            MountUnlessInstalled(buffer, skipped);
+        // Read whole even when too long to mount, so that the batch counts it as failed.
+        std::wstring path(length, L'\0');
+        if (length > 0 && m_fonts.ReadDroppedPath(drop, i, &path[0], length + 1)) {
+            paths.push_back(path.c_str());
         }
     }
     m_fonts.FinishDrop(drop);
+    return paths;
+}
+
+DropResult FontMountList::MountDropped(HDROP drop) {
+    return MountPaths(ReadDrop(drop));
+}
+
+PreparedBatch FontMountList::Prepare(const std::vector<std::wstring>& paths) const {
+    PreparedBatch batch;
+    const auto take = [&](const std::wstring& file) {
+        if (m_installed.Holds(file)) {
+            ++batch.skippedInstalled;
+        } else if (file.size() > kMaxPathLength) {
+            // GDI would read a truncated path, which names some other file.
+            ++batch.failed;
+        } else {
+            batch.files.push_back(file);
+        }
+    };
+    for (const std::wstring& path : paths) {
+        if (!IsPlainFolder(path.c_str())) {
+            take(path);
+            continue;
+        }
+        std::vector<std::wstring> files;
+        CollectFontFiles(path, files);
+        if (files.empty() && !m_installed.Holds(path)) {
+            ++batch.failed;  // the user dropped something that loaded nothing
+        }
+        for (const std::wstring& file : files) {
+            take(file);
+        }
+    }
+    return batch;
+}
+
+bool FontMountList::Accept(const std::wstring& path) {
+    std::wstring key = IdentityKey(path);
+    if (m_index.find(key) != m_index.end()) {
+        return false;
+    }
+    Append(path, std::move(key));
+    return true;
+}
+
+void FontMountList::FinishBatch() {
     UpdateScrollRange();
     Refresh();
-    return DropResult{Count() - before, skipped};
 }
 
-StatusText FontMountList::SkippedText(int skippedInstalled) {
-    wchar_t text[64];
-    wnsprintfW(text, ARRAYSIZE(text), L"已跳过: %d个已安装的字体", skippedInstalled);
+DropResult FontMountList::MountPaths(const std::vector<std::wstring>& paths) {
+    const PreparedBatch batch = Prepare(paths);
+    DropResult result;
+    result.failed = batch.failed;
+    result.skippedInstalled = batch.skippedInstalled;
+    for (const std::wstring& file : batch.files) {
+        if (!Remount(m_fonts, file.c_str())) {
+            ++result.failed;
+            continue;
+        }
+        ++result.mounted;
+        result.added += Accept(file) ? 1 : 0;
+    }
+    FinishBatch();
+    return result;
+}
+
+StatusText FontMountList::BatchText(const DropResult& result) {
+    wchar_t text[64] = L"";
+    if (result.failed > 0) {
+        wnsprintfW(text, ARRAYSIZE(text), L"未能加载: %d个文件", result.failed);
+    } else if (result.skippedInstalled > 0) {
+        wnsprintfW(text, ARRAYSIZE(text), L"已跳过: %d个已安装的字体", result.skippedInstalled);
+    }
     return StatusText{text, kRemoveAllTimer};
-}
-
-void FontMountList::MountUnlessInstalled(const std::wstring& path, int& skipped) {
-    if (m_installed.Holds(path)) {
-        ++skipped;
-    } else {
-        MountPath(path);
-    }
-}
-
-void FontMountList::MountPath(const std::wstring& path) {
-    if (path.size() > kMaxPathLength) {
-        return;
-    }
-    // Unmount once first, so that a file dropped twice stays mounted once.
-    m_fonts.Unmount(path.c_str());
-    if (m_fonts.Mount(path.c_str()) == 0) {
-        return;
-    }
-    std::wstring key = IdentityKey(path);
-    if (m_index.find(key) == m_index.end()) {
-        Append(path, std::move(key));
-    }
 }
 
 bool FontMountList::UnmountRow(int row) {
@@ -121,7 +151,7 @@ bool FontMountList::UnmountRow(int row) {
     return true;
 }
 
-StatusText FontMountList::UnmountAll() {
+RemoveAllResult FontMountList::UnmountAll() {
     int unmounted = 0;
     for (const std::wstring& path : m_paths)
         unmounted += m_fonts.Unmount(path.c_str());
@@ -134,7 +164,7 @@ StatusText FontMountList::UnmountAll() {
 
     wchar_t text[64];
     wnsprintfW(text, ARRAYSIZE(text), L"已卸载: %d个字体", unmounted);
-    return StatusText{text, kRemoveAllTimer};
+    return RemoveAllResult{unmounted, StatusText{text, kRemoveAllTimer}};
 }
 
 void FontMountList::ScrollByNotches(int notches) {

@@ -1,4 +1,4 @@
-#include "app/DropFilter.h"
+#include "app/system/DropFilter.h"
 
 #include <initializer_list>
 

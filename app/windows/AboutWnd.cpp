@@ -1,4 +1,4 @@
-#include "app/AboutWnd.h"
+#include "app/windows/AboutWnd.h"
 
 #include "ui/core/control/UIControl.h"
 

@@ -1,36 +1,19 @@
-#include "app/InstalledFonts.h"
+#include "app/fonts/InstalledFonts.h"
 
 #include <shlobj.h>
 
+#include "app/system/FullPath.h"
+
 namespace {
 
-std::wstring FullPath(const std::wstring& path) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) {
-        return path;
-    }
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
-    full.resize(length < needed ? length : 0);
-    return full.empty() ? path : full;
-}
-
-// Expands short (8.3) names where the path exists; a path that does not stays as it is.
-std::wstring LongPath(const std::wstring& path) {
-    const DWORD needed = GetLongPathNameW(path.c_str(), nullptr, 0);
-    if (needed == 0) {
-        return path;
-    }
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetLongPathNameW(path.c_str(), &full[0], needed);
-    full.resize(length < needed ? length : 0);
-    return full.empty() ? path : full;
-}
-
 // Full, long, without a trailing separator, upper-cased as the file system
-// compares names (ordinal, without the user's locale).
+// compares names (ordinal, without the user's locale). Only a path with a "~"
+// can hold a short name: the others are spared the file system's lookups.
 std::wstring Comparable(const std::wstring& path) {
-    std::wstring key = LongPath(FullPath(path));
+    std::wstring key = FullPathOf(path);
+    if (key.find(L'~') != std::wstring::npos) {
+        key = LongPathOf(key);
+    }
     while (key.size() > 3 && (key.back() == L'\\' || key.back() == L'/')) {
         key.pop_back();
     }

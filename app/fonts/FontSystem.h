@@ -20,3 +20,10 @@ public:
     // RemoveFontResourceW: non-zero on success.
     virtual int Unmount(const wchar_t* path) = 0;
 };
+
+// Mounts `path` once however often it was mounted before: one unmount first,
+// so that a file dropped twice stays mounted once. True when it is mounted.
+inline bool Remount(IFontSystem& fonts, const wchar_t* path) {
+    fonts.Unmount(path);
+    return fonts.Mount(path) != 0;
+}
