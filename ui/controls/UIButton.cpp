@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/core/base/UIValueParse.h"
+#include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
@@ -11,10 +12,6 @@ namespace {
 
 constexpr int kStatusCount = 5;
 constexpr int kLineAllowance = 8;  // added to the font height when no height is fixed
-
-bool IsName(LPCWSTR name, LPCWSTR expected) {
-    return std::wcscmp(name, expected) == 0;
-}
 
 }  // namespace
 
@@ -122,33 +119,19 @@ void CButtonUI::DoEvent(UIEvent& event) {
         }
         return;
     case UIEVENT_MOUSEENTER:
-        if (IsInside(event.mouse) && IsEnabled() && (m_buttonState & UISTATE_HOT) == 0) {
-            m_buttonState |= UISTATE_HOT;
-            Invalidate();
-            if (m_fadeDelta != 0 && m_manager != nullptr) {
-                m_manager->SetTimer(this, kFadeTimerId, kFadeElapse);
-            }
-        }
-        break;
-    case UIEVENT_MOUSELEAVE:
-        if (IsInside(event.mouse)) {
-            // The hover moved to a control over this one; the real leave comes later.
-            if (m_manager != nullptr) {
-                m_manager->AddLeaveWatch(this);
-            }
+    case UIEVENT_MOUSELEAVE: {
+        const UINT wasHot = m_buttonState & UISTATE_HOT;
+        const HoverChange change = UpdateHotState(*this, event, m_itemRect, m_buttonState, UISTATE_HOT);
+        if (change == HoverChange::StillInside) {
             return;
         }
-        if (IsEnabled() && (m_buttonState & UISTATE_HOT) != 0) {
-            m_buttonState &= ~UISTATE_HOT;
-            Invalidate();
-        }
-        if (m_manager != nullptr) {
-            m_manager->RemoveLeaveWatch(this);
-            if (m_fadeDelta != 0) {
-                m_manager->SetTimer(this, kFadeTimerId, kFadeElapse);
-            }
+        // A fade runs from a change of hover, and from every real leave.
+        const bool fade = change == HoverChange::Left || (m_buttonState & UISTATE_HOT) != wasHot;
+        if (fade && m_fadeDelta != 0 && m_manager != nullptr) {
+            m_manager->SetTimer(this, kFadeTimerId, kFadeElapse);
         }
         break;
+    }
     case UIEVENT_SETCURSOR:
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
         return;

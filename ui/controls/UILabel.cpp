@@ -15,42 +15,6 @@ constexpr int kMeasureExtent = 9999;
 constexpr int kLineAllowance = 8;  // added to the font height of a single line
 constexpr double kMinimumFuzz = 0.0001;
 
-bool IsName(LPCWSTR name, LPCWSTR expected) {
-    return std::wcscmp(name, expected) == 0;
-}
-
-bool Contains(LPCWSTR value, LPCWSTR word) {
-    return std::wcsstr(value, word) != nullptr;
-}
-
-// "left", "center" and "right" in that order; the last word found wins.
-UINT ApplyAlign(UINT style, LPCWSTR value) {
-    if (Contains(value, L"left")) {
-        style &= ~(DT_CENTER | DT_RIGHT);
-    }
-    if (Contains(value, L"center")) {
-        style = (style & ~DT_RIGHT) | DT_CENTER;
-    }
-    if (Contains(value, L"right")) {
-        style = (style & ~DT_CENTER) | DT_RIGHT;
-    }
-    return style;
-}
-
-// "top", "vcenter" and "bottom" in that order; the last word found wins.
-UINT ApplyVerticalAlign(UINT style, LPCWSTR value) {
-    if (Contains(value, L"top")) {
-        style &= ~(DT_VCENTER | DT_BOTTOM);
-    }
-    if (Contains(value, L"vcenter")) {
-        style = (style & ~DT_BOTTOM) | DT_VCENTER;
-    }
-    if (Contains(value, L"bottom")) {
-        style = (style & ~DT_VCENTER) | DT_BOTTOM;
-    }
-    return style;
-}
-
 }  // namespace
 
 CLabelUI::CLabelUI() = default;
@@ -180,9 +144,9 @@ void CLabelUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
         value = L"";
     }
     if (IsName(name, L"align")) {
-        m_textStyle = ApplyAlign(m_textStyle, value);
+        ApplyAlignWords(m_textStyle, value);
     } else if (IsName(name, L"valign")) {
-        m_textStyle = ApplyVerticalAlign(m_textStyle, value);
+        ApplyVAlignWords(m_textStyle, value);
     } else if (IsName(name, L"endellipsis")) {
         m_textStyle = ParseBool(value) ? (m_textStyle | DT_END_ELLIPSIS) : (m_textStyle & ~DT_END_ELLIPSIS);
     } else if (IsName(name, L"font")) {

@@ -1,5 +1,6 @@
 #include "ui/controls/UIList.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "ui/controls/UIListBody.h"
@@ -25,10 +26,6 @@ int AfterRunMove(int position, int from, int count, int to) {
 
 int Larger(int first, int second) {
     return first > second ? first : second;
-}
-
-int Smaller(int first, int second) {
-    return first < second ? first : second;
 }
 
 }  // namespace
@@ -79,7 +76,7 @@ int CListUI::GetCount() const {
 }
 
 void CListUI::RenumberRows(int first, int last) {
-    const int end = Smaller(last, m_body->GetCount() - 1);
+    const int end = std::min(last, m_body->GetCount() - 1);
     for (int index = first < 0 ? 0 : first; index <= end; ++index) {
         if (IListItemUI* item = AsListItem(m_body->GetItemAt(index))) {
             item->SetIndex(index);
@@ -106,7 +103,7 @@ bool CListUI::AddHeader(CControlUI* header) {
             CVerticalLayoutUI::Remove(empty);
         }
     }
-    m_info.columnCount = m_header != nullptr ? Smaller(m_header->GetCount(), kMaxListColumns) : 0;
+    m_info.columnCount = m_header != nullptr ? std::min(m_header->GetCount(), kMaxListColumns) : 0;
     return true;
 }
 
@@ -147,7 +144,7 @@ bool CListUI::AddAt(CControlUI* control, int index) {
         if (m_header == nullptr || m_header->GetItemIndex(control) >= 0 || !m_header->AddAt(control, index)) {
             return false;
         }
-        m_info.columnCount = Smaller(m_header->GetCount(), kMaxListColumns);
+        m_info.columnCount = std::min(m_header->GetCount(), kMaxListColumns);
         return true;
     }
     return AddRow(control, index);
@@ -202,7 +199,7 @@ bool CListUI::Remove(CControlUI* control, bool doNotDestroy) {
         if (m_header == nullptr || !m_header->Remove(control, doNotDestroy)) {
             return false;
         }
-        m_info.columnCount = Smaller(m_header->GetCount(), kMaxListColumns);
+        m_info.columnCount = std::min(m_header->GetCount(), kMaxListColumns);
         return true;
     }
     return RemoveRow(control, doNotDestroy);
@@ -239,7 +236,7 @@ bool CListUI::SetMultiItemIndex(CControlUI* first, int count, int index) {
     }
     m_curSel = AfterRunMove(m_curSel, from, count, index);
     m_expandedItem = AfterRunMove(m_expandedItem, from, count, index);
-    RenumberRows(Smaller(from, index), Larger(from, index) + count - 1);
+    RenumberRows(std::min(from, index), Larger(from, index) + count - 1);
     return true;
 }
 

@@ -40,10 +40,6 @@ const ImageAttribute kImageAttributes[] = {
     {L"itemdisabledimage", &ListInfo::disabledImage},
 };
 
-bool IsName(LPCWSTR name, LPCWSTR expected) {
-    return std::wcscmp(name, expected) == 0;
-}
-
 int NotNegative(int value) {
     return value < 0 ? 0 : value;
 }

@@ -1,5 +1,7 @@
 #include "ui/controls/UIListBody.h"
 
+#include <algorithm>
+
 #include "ui/controls/UIList.h"
 #include "ui/controls/UIListHeader.h"
 #include "ui/controls/UIScrollBar.h"
@@ -13,10 +15,6 @@ namespace {
 bool Meets(const RECT& first, const RECT& second) {
     RECT overlap;
     return ::IntersectRect(&overlap, &first, &second) != FALSE;
-}
-
-int Smaller(int first, int second) {
-    return first < second ? first : second;
 }
 
 }  // namespace
@@ -79,9 +77,9 @@ void CListBodyUI::SetPos(RECT rect, bool needInvalidate) {
         }
         const RECT padding = row->GetPadding();
         const int room = availableWidth - padding.left - padding.right;
-        const int width = Smaller(row->GetFixedWidth() > 0 ? row->GetFixedWidth() : row->GetMaxWidth(), room);
+        const int width = std::min(row->GetFixedWidth() > 0 ? row->GetFixedWidth() : row->GetMaxWidth(), room);
         const int heightLimit = row->GetFixedHeight() > 0 ? row->GetFixedHeight() : row->GetMaxHeight();
-        const SIZE estimate = row->MeasureSize(SIZE{width, Smaller(heightLimit, remainingHeight)});
+        const SIZE estimate = row->MeasureSize(SIZE{width, std::min(heightLimit, remainingHeight)});
         const int height = ClampToLimits(estimate.cy, row->GetMinHeight(), row->GetMaxHeight());
         const int placedWidth = ClampToLimits(width < 0 ? 0 : width, row->GetMinWidth(), row->GetMaxWidth());
 

@@ -4,6 +4,7 @@
 
 #include "ui/controls/UIListInfo.h"
 #include "ui/core/base/UIValueParse.h"
+#include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
@@ -13,10 +14,6 @@ namespace {
 constexpr int kMinimumColumnWidth = 16;
 // Space above and below the default font in a caption without a height of its own.
 constexpr int kCaptionLeading = 8;
-
-bool IsName(LPCWSTR name, LPCWSTR expected) {
-    return std::wcscmp(name, expected) == 0;
-}
 
 }  // namespace
 
@@ -94,34 +91,6 @@ void CListHeaderItemUI::DragSeparator(POINT point) {
     SetFixedWidth(width);
 }
 
-bool CListHeaderItemUI::HandleHover(const UIEvent& event) {
-    const bool inside = ::PtInRect(&m_itemRect, event.mouse) != FALSE;
-    if (event.type == UIEVENT_MOUSEENTER) {
-        if (inside && IsEnabled() && (m_state & kHot) == 0) {
-            m_state |= kHot;
-            Invalidate();
-        }
-        return true;
-    }
-    if (event.type != UIEVENT_MOUSELEAVE) {
-        return false;
-    }
-    if (inside) {
-        if (m_manager != nullptr) {
-            m_manager->AddLeaveWatch(this);
-        }
-        return true;
-    }
-    if ((m_state & kHot) != 0) {
-        m_state &= ~kHot;
-        Invalidate();
-    }
-    if (m_manager != nullptr) {
-        m_manager->RemoveLeaveWatch(this);
-    }
-    return true;
-}
-
 void CListHeaderItemUI::DoEvent(UIEvent& event) {
     if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CControlUI::DoEvent(routed); })) {
         return;
@@ -179,10 +148,11 @@ void CListHeaderItemUI::DoEvent(UIEvent& event) {
         }
         // Elsewhere the base sets the arrow, so the sizing cursor does not stick.
         break;
+    case UIEVENT_MOUSEENTER:
+    case UIEVENT_MOUSELEAVE:
+        UpdateHotState(*this, event, m_itemRect, m_state, kHot);
+        return;
     default:
-        if (HandleHover(event)) {
-            return;
-        }
         break;
     }
     CControlUI::DoEvent(event);

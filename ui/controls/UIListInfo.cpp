@@ -20,40 +20,6 @@ bool ListInfo::GetColumnSpan(LONG& left, LONG& right) const {
     return found;
 }
 
-void ApplyAlignWords(UINT& style, LPCWSTR value) {
-    if (value == nullptr) {
-        return;
-    }
-    if (std::wcsstr(value, L"left") != nullptr) {
-        style &= ~(DT_CENTER | DT_RIGHT);
-    }
-    if (std::wcsstr(value, L"center") != nullptr) {
-        style &= ~DT_RIGHT;
-        style |= DT_CENTER;
-    }
-    if (std::wcsstr(value, L"right") != nullptr) {
-        style &= ~DT_CENTER;
-        style |= DT_RIGHT;
-    }
-}
-
-void ApplyVAlignWords(UINT& style, LPCWSTR value) {
-    if (value == nullptr) {
-        return;
-    }
-    if (std::wcsstr(value, L"top") != nullptr) {
-        style &= ~(DT_VCENTER | DT_BOTTOM);
-    }
-    if (std::wcsstr(value, L"vcenter") != nullptr) {
-        style &= ~DT_BOTTOM;
-        style |= DT_VCENTER;
-    }
-    if (std::wcsstr(value, L"bottom") != nullptr) {
-        style &= ~DT_VCENTER;
-        style |= DT_BOTTOM;
-    }
-}
-
 void ApplyMultiline(UINT& style, bool multiline) {
     if (multiline) {
         style &= ~DT_SINGLELINE;

@@ -52,8 +52,6 @@ inline bool HasColumnWidth(const RECT& column) {
 // Text style words of "align" and "valign" attributes: each of "left",
 // "center", "right" (or "top", "vcenter", "bottom") that the value contains
 // is applied in that order, so the last one found wins.
-void ApplyAlignWords(UINT& style, LPCWSTR value);
-void ApplyVAlignWords(UINT& style, LPCWSTR value);
 // "true" breaks lines at word ends; anything else keeps one line.
 void ApplyMultiline(UINT& style, bool multiline);
 

@@ -1,5 +1,6 @@
 #include "ui/controls/UIListRow.h"
 
+#include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/render/UIRender.h"
 
@@ -47,33 +48,9 @@ void CListRowState::Click() {
 }
 
 bool CListRowState::TrackHover(const UIEvent& event) {
-    const bool inside = ::PtInRect(&m_row.GetPos(), event.mouse) != FALSE;
-    if (event.type == UIEVENT_MOUSEENTER) {
-        if (inside && m_row.IsEnabled() && !IsHot()) {
-            m_state |= kHot;
-            m_row.Invalidate();
-        }
-        return true;
-    }
-    if (event.type != UIEVENT_MOUSELEAVE) {
-        return false;
-    }
-    CUIManager* manager = m_row.GetManager();
-    // The pointer went on to a part of the row: the row waits for the part's leave.
-    if (inside) {
-        if (manager != nullptr) {
-            manager->AddLeaveWatch(&m_row);
-        }
-        return true;
-    }
-    if (m_row.IsEnabled() && IsHot()) {
-        m_state &= ~kHot;
-        m_row.Invalidate();
-    }
-    if (manager != nullptr) {
-        manager->RemoveLeaveWatch(&m_row);
-    }
-    return true;
+    // The pointer may go on to a part of the row: the row then waits for the part's leave.
+    return UpdateHotState(m_row, event, m_row.GetPos(), m_state, kHot) != HoverChange::None ||
+           event.type == UIEVENT_MOUSEENTER;
 }
 
 bool CListRowState::DrawImage(HDC dc, const RECT& paintRect, ImageDrawInfo& image) const {

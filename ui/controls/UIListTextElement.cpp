@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/render/UIRender.h"
 
@@ -166,17 +167,11 @@ void CListTextElementUI::DoEvent(UIEvent& event) {
         break;
     case UIEVENT_MOUSELEAVE:
         if (m_hoverLink >= 0 && m_hoverLink < m_linkCount) {
-            if (::PtInRect(&m_linkRects[m_hoverLink], event.mouse)) {
-                if (m_manager != nullptr) {
-                    m_manager->AddLeaveWatch(this);
-                }
+            if (TrackHover(*this, event, m_linkRects[m_hoverLink]) == HoverChange::StillInside) {
                 return;
             }
             m_hoverLink = -1;
             Invalidate();
-            if (m_manager != nullptr) {
-                m_manager->RemoveLeaveWatch(this);
-            }
         }
         break;
     default:

@@ -7,14 +7,6 @@
 
 namespace SkinUI {
 
-namespace {
-
-bool IsName(LPCWSTR name, LPCWSTR expected) {
-    return std::wcscmp(name, expected) == 0;
-}
-
-}  // namespace
-
 COptionUI::COptionUI() = default;
 
 COptionUI::~COptionUI() {

@@ -282,10 +282,6 @@ ImageDrawInfo& CScrollBarUI::Image(ScrollBarPart part, ScrollBarImage image) {
     return m_images[static_cast<int>(part)][static_cast<int>(image)];
 }
 
-LPCWSTR CScrollBarUI::GetPartImage(ScrollBarPart part, ScrollBarImage image) const {
-    return m_images[static_cast<int>(part)][static_cast<int>(image)].text;
-}
-
 void CScrollBarUI::SetPartImage(ScrollBarPart part, ScrollBarImage image, LPCWSTR description) {
     ImageDrawInfo& info = Image(part, image);
     if (info.text == description && info.image != nullptr) {

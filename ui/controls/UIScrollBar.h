@@ -80,7 +80,6 @@ public:
     void SetButton2Color(DWORD color);
     DWORD GetThumbColor() const { return m_thumbColor; }
     void SetThumbColor(DWORD color);
-    LPCWSTR GetPartImage(ScrollBarPart part, ScrollBarImage image) const;
     void SetPartImage(ScrollBarPart part, ScrollBarImage image, LPCWSTR description);
 
     // Window client coordinates, like GetPos.
@@ -116,7 +115,7 @@ private:
     void OnDrag(POINT point);
     void OnRepeatTick();
     void OnMouseEnter(POINT point);
-    bool OnMouseLeave(POINT point);
+    bool OnMouseLeave(const UIEvent& event);
     void TrackHotThumb(POINT point);
     void StepBack();
     void StepForward();

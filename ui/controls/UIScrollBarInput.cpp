@@ -2,6 +2,7 @@
 
 #include "ui/controls/UIScrollBar.h"
 #include "ui/core/control/UIContainer.h"
+#include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
@@ -56,7 +57,7 @@ void CScrollBarUI::DoEvent(UIEvent& event) {
         OnMouseEnter(event.mouse);
         break;
     case UIEVENT_MOUSELEAVE:
-        if (!OnMouseLeave(event.mouse)) {
+        if (!OnMouseLeave(event)) {
             return;
         }
         break;
@@ -179,11 +180,8 @@ void CScrollBarUI::OnMouseEnter(POINT point) {
 
 // False when the pointer is still over the bar (under a control that covers
 // it): the bar then waits for a later mouse-leave.
-bool CScrollBarUI::OnMouseLeave(POINT point) {
-    if (::PtInRect(&m_itemRect, point)) {
-        if (m_manager != nullptr) {
-            m_manager->AddLeaveWatch(this);
-        }
+bool CScrollBarUI::OnMouseLeave(const UIEvent& event) {
+    if (TrackHover(*this, event, m_itemRect) == HoverChange::StillInside) {
         return false;
     }
     if (IsEnabled()) {
@@ -191,9 +189,6 @@ bool CScrollBarUI::OnMouseLeave(POINT point) {
         m_button2State &= ~kStateHot;
         m_thumbState &= ~kStateHot;
         Invalidate();
-    }
-    if (m_manager != nullptr) {
-        m_manager->RemoveLeaveWatch(this);
     }
     return true;
 }

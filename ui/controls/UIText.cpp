@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
@@ -94,16 +95,14 @@ bool CTextUI::HandleLinkEvent(const UIEvent& event) {
             return false;
         }
         // The manager's hover moved on while the mouse is still over the link.
-        if (m_hoverLink < m_linkCount && ::PtInRect(&m_linkRects[m_hoverLink], event.mouse)) {
-            if (m_manager != nullptr) {
-                m_manager->AddLeaveWatch(this);
-            }
+        if (m_hoverLink < m_linkCount &&
+            TrackHover(*this, event, m_linkRects[m_hoverLink]) == HoverChange::StillInside) {
             return true;
         }
         m_hoverLink = -1;
         Invalidate();
         if (m_manager != nullptr) {
-            m_manager->RemoveLeaveWatch(this);
+            m_manager->RemoveLeaveWatch(this);  // also when the link it watched for is gone
         }
         return false;
     default:

@@ -76,4 +76,38 @@ DWORD ParseColor(LPCWSTR text, bool skipLeadingBlanks) {
     return static_cast<DWORD>(std::wcstoul(text, nullptr, 16));
 }
 
+bool IsName(LPCWSTR name, LPCWSTR expected) {
+    return name != nullptr && expected != nullptr && std::wcscmp(name, expected) == 0;
+}
+
+void ApplyAlignWords(UINT& style, LPCWSTR value) {
+    if (value == nullptr) {
+        return;
+    }
+    if (std::wcsstr(value, L"left") != nullptr) {
+        style &= ~(DT_CENTER | DT_RIGHT);
+    }
+    if (std::wcsstr(value, L"center") != nullptr) {
+        style = (style & ~DT_RIGHT) | DT_CENTER;
+    }
+    if (std::wcsstr(value, L"right") != nullptr) {
+        style = (style & ~DT_CENTER) | DT_RIGHT;
+    }
+}
+
+void ApplyVAlignWords(UINT& style, LPCWSTR value) {
+    if (value == nullptr) {
+        return;
+    }
+    if (std::wcsstr(value, L"top") != nullptr) {
+        style &= ~(DT_VCENTER | DT_BOTTOM);
+    }
+    if (std::wcsstr(value, L"vcenter") != nullptr) {
+        style = (style & ~DT_BOTTOM) | DT_VCENTER;
+    }
+    if (std::wcsstr(value, L"bottom") != nullptr) {
+        style = (style & ~DT_VCENTER) | DT_BOTTOM;
+    }
+}
+
 }  // namespace SkinUI

@@ -16,6 +16,15 @@ int ParseDoubleList(LPCWSTR text, double* values, int count);
 RECT ParseRect(LPCWSTR text);  // l,t,r,b
 SIZE ParseSize(LPCWSTR text);  // cx,cy
 
+// Whether an attribute's name is `expected`: names match exactly.
+bool IsName(LPCWSTR name, LPCWSTR expected);
+
+// The alignment words of an "align" value ("left", "center", "right") and of a
+// "valign" value ("top", "vcenter", "bottom") applied to DrawText flags in
+// that order: the last word found wins. A null value changes nothing.
+void ApplyAlignWords(UINT& style, LPCWSTR value);
+void ApplyVAlignWords(UINT& style, LPCWSTR value);
+
 // A leading decimal integer; 0 when there is none.
 int ParseInt(LPCWSTR text);
 // True exactly for "true".

@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kCustomAttributeBuckets = 83;
 
-bool IsName(LPCWSTR name, LPCWSTR expected) {
-    return std::wcscmp(name, expected) == 0;
-}
-
 }  // namespace
 
 CUIString CControlUI::GetAttribute(LPCWSTR /*name*/) {
