@@ -21,6 +21,9 @@
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
+#include "ui/extra/UIChildLayout.h"
+#include "ui/extra/UITabLayout.h"
+#include "ui/extra/UITileLayout.h"
 
 namespace SkinUI {
 
@@ -59,6 +62,9 @@ const ElementClass kElements[] = {
     {L"ListTextElement", Make<CListTextElementUI>},
     {L"ListContainerElement", Make<CListContainerElementUI>},
     {L"ListHBoxElement", Make<CListHBoxElementUI>},
+    {L"TabLayout", Make<CTabLayoutUI>},
+    {L"TileLayout", Make<CTileLayoutUI>},
+    {L"ChildLayout", Make<CChildLayoutUI>},
 };
 
 }  // namespace
