@@ -18,7 +18,6 @@ void CQuilletMain::RecoverLeftovers() {
         wchar_t text[64];
         swprintf(text, 64, L"已清理: 上次遗留的%d个字体", cleaned);
         ShowStatus(text, FontMountList::kRemoveAllTimer);
-        NotifyOthers(cleaned);
     }
 }
 
