@@ -21,6 +21,8 @@
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
+#include "ui/extra/UIProgress.h"
+#include "ui/extra/UISlider.h"
 
 namespace SkinUI {
 
@@ -59,6 +61,8 @@ const ElementClass kElements[] = {
     {L"ListTextElement", Make<CListTextElementUI>},
     {L"ListContainerElement", Make<CListContainerElementUI>},
     {L"ListHBoxElement", Make<CListHBoxElementUI>},
+    {L"Progress", Make<CProgressUI>},
+    {L"Slider", Make<CSliderUI>},
 };
 
 }  // namespace
