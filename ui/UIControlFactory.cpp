@@ -22,6 +22,8 @@
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
 #include "ui/extra/UIChildLayout.h"
+#include "ui/extra/UIProgress.h"
+#include "ui/extra/UISlider.h"
 #include "ui/extra/UITabLayout.h"
 #include "ui/extra/UITileLayout.h"
 
@@ -65,6 +67,8 @@ const ElementClass kElements[] = {
     {L"TabLayout", Make<CTabLayoutUI>},
     {L"TileLayout", Make<CTileLayoutUI>},
     {L"ChildLayout", Make<CChildLayoutUI>},
+    {L"Progress", Make<CProgressUI>},
+    {L"Slider", Make<CSliderUI>},
 };
 
 }  // namespace
