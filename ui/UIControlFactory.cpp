@@ -21,6 +21,7 @@
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
+#include "ui/extra/UIGifAnim.h"
 
 namespace SkinUI {
 
@@ -36,9 +37,10 @@ CControlUI* Make() {
 struct ElementClass {
     LPCWSTR name;
     Factory create;
+    bool exactCase = false;
 };
 
-// Compared without regard to case.
+// Compared without regard to case unless the entry asks for exact case.
 const ElementClass kElements[] = {
     {L"Control", Make<CControlUI>},
     {L"Container", Make<CContainerUI>},
@@ -59,7 +61,12 @@ const ElementClass kElements[] = {
     {L"ListTextElement", Make<CListTextElementUI>},
     {L"ListContainerElement", Make<CListContainerElementUI>},
     {L"ListHBoxElement", Make<CListHBoxElementUI>},
+    {L"GifAnim", Make<CGifAnimUI>, true},
 };
+
+bool Matches(const ElementClass& element, LPCWSTR name) {
+    return (element.exactCase ? std::wcscmp(element.name, name) : _wcsicmp(element.name, name)) == 0;
+}
 
 }  // namespace
 
@@ -68,7 +75,7 @@ CControlUI* CreateControlForElement(LPCWSTR elementName) {
         return nullptr;
     }
     for (const ElementClass& element : kElements) {
-        if (_wcsicmp(element.name, elementName) == 0) {
+        if (Matches(element, elementName)) {
             return element.create();
         }
     }
