@@ -22,6 +22,7 @@
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
 #include "ui/extra/UIChildLayout.h"
+#include "ui/extra/UIGifAnim.h"
 #include "ui/extra/UIProgress.h"
 #include "ui/extra/UISlider.h"
 #include "ui/extra/UITabLayout.h"
@@ -41,9 +42,10 @@ CControlUI* Make() {
 struct ElementClass {
     LPCWSTR name;
     Factory create;
+    bool exactCase = false;
 };
 
-// Compared without regard to case.
+// Compared without regard to case unless the entry asks for exact case.
 const ElementClass kElements[] = {
     {L"Control", Make<CControlUI>},
     {L"Container", Make<CContainerUI>},
@@ -69,7 +71,12 @@ const ElementClass kElements[] = {
     {L"ChildLayout", Make<CChildLayoutUI>},
     {L"Progress", Make<CProgressUI>},
     {L"Slider", Make<CSliderUI>},
+    {L"GifAnim", Make<CGifAnimUI>, true},
 };
+
+bool Matches(const ElementClass& element, LPCWSTR name) {
+    return (element.exactCase ? std::wcscmp(element.name, name) : _wcsicmp(element.name, name)) == 0;
+}
 
 }  // namespace
 
@@ -78,7 +85,7 @@ CControlUI* CreateControlForElement(LPCWSTR elementName) {
         return nullptr;
     }
     for (const ElementClass& element : kElements) {
-        if (_wcsicmp(element.name, elementName) == 0) {
+        if (Matches(element, elementName)) {
             return element.create();
         }
     }

@@ -48,6 +48,7 @@ bool CControlTimers::Set(HWND window, CControlUI* control, UINT userId, UINT ela
                 return false;
             }
             record.killed = false;
+            record.elapse = elapse;
             return true;
         }
     }
@@ -55,7 +56,7 @@ bool CControlTimers::Set(HWND window, CControlUI* control, UINT userId, UINT ela
     if (nativeId == 0 || ::SetTimer(window, nativeId, elapse, nullptr) == 0) {
         return false;
     }
-    m_records.push_back(Record{control, userId, window, nativeId, false});
+    m_records.push_back(Record{control, userId, window, nativeId, elapse, false});
     return true;
 }
 
@@ -79,6 +80,15 @@ void CControlTimers::KillAll(HWND window, CControlUI* control) {
             ++it;
         }
     }
+}
+
+UINT CControlTimers::Elapse(HWND window, const CControlUI* control, UINT userId) const {
+    for (const Record& record : m_records) {
+        if (!record.killed && record.control == control && record.window == window && record.userId == userId) {
+            return record.elapse;
+        }
+    }
+    return 0;
 }
 
 void CControlTimers::RemoveAll(HWND window) {

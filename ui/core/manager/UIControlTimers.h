@@ -29,6 +29,8 @@ public:
     bool Kill(HWND window, CControlUI* control, UINT userId);
     // Forgets every timer of the control on the window.
     void KillAll(HWND window, CControlUI* control);
+    // The period a running timer was last started with; 0 when it is not running.
+    UINT Elapse(HWND window, const CControlUI* control, UINT userId) const;
     // Forgets every timer of the window.
     void RemoveAll(HWND window);
 
@@ -41,6 +43,7 @@ private:
         UINT userId;
         HWND window;
         UINT_PTR nativeId;
+        UINT elapse;
         bool killed;
     };
 

@@ -102,6 +102,8 @@ public:
     bool KillTimer(CControlUI* control, UINT timerId);
     void KillTimers(CControlUI* control);
     void RemoveAllTimers();
+    // Milliseconds between ticks of a running timer; 0 when it is not running.
+    UINT GetTimerElapse(const CControlUI* control, UINT timerId) const;
 
     // Listeners and filters; an add ignores null, a remove drops the first equal entry.
     bool AddNotifier(INotifyUI* notifier);

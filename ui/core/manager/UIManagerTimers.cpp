@@ -14,6 +14,10 @@ void CUIManager::KillTimers(CControlUI* control) {
     m_timers.KillAll(m_hwnd, control);
 }
 
+UINT CUIManager::GetTimerElapse(const CControlUI* control, UINT timerId) const {
+    return m_timers.Elapse(m_hwnd, control, timerId);
+}
+
 void CUIManager::RemoveAllTimers() {
     m_timers.RemoveAll(m_hwnd);
 }

@@ -74,10 +74,7 @@ ResourceBytes ReadImageBytes(LPCWSTR source, LPCWSTR type) {
         return ReadResource(CResourceLocation::GetResourceInstance(), source, type);
     if (IS_INTRESOURCE(source))
         return ResourceBytes();
-    ResourceBytes bytes = ReadNamedFile(source);
-    if (bytes.empty())
-        bytes = ReadPlainPath(source);
-    return bytes;
+    return ReadNamedFileOrPath(source);
 }
 
 bool IsColorType(LPCWSTR type) {

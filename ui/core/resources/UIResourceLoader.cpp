@@ -113,6 +113,13 @@ ResourceBytes ReadPlainPath(LPCWSTR path) {
     return ReadWholeFile(path);
 }
 
+ResourceBytes ReadNamedFileOrPath(LPCWSTR name) {
+    ResourceBytes bytes = ReadNamedFile(name);
+    if (bytes.empty())
+        bytes = ReadPlainPath(name);
+    return bytes;
+}
+
 bool UseArchiveResource(LPCWSTR name) {
     ResourceView view;
     if (!FindResourceBytes(CResourceLocation::GetResourceInstance(), name, kArchiveResourceType, &view))

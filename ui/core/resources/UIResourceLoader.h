@@ -37,6 +37,9 @@ ResourceBytes ReadResource(HMODULE module, LPCWSTR name, LPCWSTR type);
 ResourceBytes ReadNamedFile(LPCWSTR name);
 // The whole file at `path`, as it is.
 ResourceBytes ReadPlainPath(LPCWSTR path);
+// How skins name image files: ReadNamedFile, and when that gives nothing the
+// name as a plain path.
+ResourceBytes ReadNamedFileOrPath(LPCWSTR name);
 
 // Makes the "ZIPRES" resource `name` of the program the resource archive, held
 // in memory for the rest of the process. False when the resource is missing,
