@@ -22,6 +22,7 @@
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
 #include "ui/extra/UIChildLayout.h"
+#include "ui/extra/UIDateTime.h"
 #include "ui/extra/UIGifAnim.h"
 #include "ui/extra/UIProgress.h"
 #include "ui/extra/UISlider.h"
@@ -72,6 +73,7 @@ const ElementClass kElements[] = {
     {L"Progress", Make<CProgressUI>},
     {L"Slider", Make<CSliderUI>},
     {L"GifAnim", Make<CGifAnimUI>, true},
+    {L"DateTime", Make<CDateTimeUI>},
 };
 
 bool Matches(const ElementClass& element, LPCWSTR name) {

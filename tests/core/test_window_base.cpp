@@ -1,6 +1,6 @@
 // Skinned windows on screen: built from a skin on creation, with caption and
-// size-box hit testing, system buttons, Escape, modal loops and the end of
-// life on the final message.
+// size-box hit testing, system buttons, Escape (its own, not a child
+// window's), modal loops and the end of life on the final message.
 
 #include <gtest/gtest.h>
 
@@ -154,6 +154,23 @@ TEST_F(WindowBase, AClickOnCloseAndEscapeCloseTheWindowAndTheObjectEndsItself) {
     MSG escape = {hwnd, WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
     CUIManager::TranslateMessage(&escape);
     Pump();
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(WindowBase, EscapeTypedIntoANativeChildWindowIsThatWindowsOwn) {
+    bool ended = false;
+    auto* window = new TestSkinWindow(kSkin, UISKIN_FILE, &ended);
+    const HWND hwnd = window->CreateOnScreen();
+    ASSERT_NE(hwnd, nullptr);
+    const HWND child =
+        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20, hwnd, nullptr, nullptr, nullptr);
+    ::SetFocus(child);
+    ASSERT_EQ(::GetFocus(), child);
+    MSG escape = {child, WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
+    CUIManager::TranslateMessage(&escape);
+    Pump();
+    EXPECT_FALSE(ended);
+    ::DestroyWindow(hwnd);
     EXPECT_TRUE(ended);
 }
 

@@ -33,8 +33,10 @@ void WindowImplBase::Notify(NotifyMsg& msg) {
 }
 
 LRESULT WindowImplBase::MessageHandler(UINT message, WPARAM wParam, LPARAM, bool&) {
-    // Never marks the key handled: the manager still sees it.
-    if (message == WM_KEYDOWN && (wParam == VK_RETURN || wParam == VK_ESCAPE)) {
+    // Never marks the key handled: the manager still sees it. A key typed
+    // into a native child window (a date picker, an edit box) is that
+    // window's: Escape there must not close this one.
+    if (message == WM_KEYDOWN && (wParam == VK_RETURN || wParam == VK_ESCAPE) && !::IsChild(m_hwnd, ::GetFocus())) {
         return ResponseDefaultKeyEvent(wParam);
     }
     return 0;
