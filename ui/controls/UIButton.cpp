@@ -174,18 +174,6 @@ void CButtonUI::SetFadeDelta(BYTE delta) {
     }
 }
 
-void CButtonUI::SetImage(ImageDrawInfo& info, LPCWSTR description) {
-    if (description == nullptr) {
-        description = L"";
-    }
-    if (info.text == description && info.image != nullptr) {
-        return;
-    }
-    info.Clear();
-    info.text = description;
-    Invalidate();
-}
-
 void CButtonUI::SetFiveStatusImage(LPCWSTR description) {
     ImageDrawInfo* records[kStatusCount] = {&m_normalImage, &m_pushedImage, &m_hotImage, &m_focusedImage,
                                             &m_disabledImage};

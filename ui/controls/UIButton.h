@@ -55,7 +55,6 @@ protected:
     // A button's size never depends on its text.
     bool SizeFollowsContent() const override;
     // Gives a record a new attribute string; its image is loaded at the next draw.
-    void SetImage(ImageDrawInfo& info, LPCWSTR description);
     // Draws an image record at `alpha` parts of 255 of its own fade.
     bool DrawFadedImage(HDC dc, ImageDrawInfo& info, BYTE alpha);
     // Sets the focused and disabled bits from the control.

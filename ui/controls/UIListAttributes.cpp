@@ -80,10 +80,7 @@ bool CListUI::ApplyListInfoAttribute(LPCWSTR name, LPCWSTR value) {
     }
     for (const ImageAttribute& attribute : kImageAttributes) {
         if (IsName(name, attribute.name)) {
-            ImageDrawInfo& image = m_info.*attribute.field;
-            image.Clear();
-            image.text = value;
-            Invalidate();
+            SetImage(m_info.*attribute.field, value);
             return true;
         }
     }

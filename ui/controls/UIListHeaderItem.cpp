@@ -158,12 +158,6 @@ void CListHeaderItemUI::DoEvent(UIEvent& event) {
     CControlUI::DoEvent(event);
 }
 
-void CListHeaderItemUI::SetImage(ImageDrawInfo& image, LPCWSTR value) {
-    image.Clear();
-    image.text = value;
-    Invalidate();
-}
-
 void CListHeaderItemUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     if (name == nullptr) {
         return;

@@ -39,7 +39,6 @@ private:
     // Asks the list above the header for a new layout.
     void RelayoutList();
     void DragSeparator(POINT point);
-    void SetImage(ImageDrawInfo& image, LPCWSTR value);
 
     POINT m_lastMouse = {0, 0};
     bool m_dragable = true;

@@ -283,13 +283,7 @@ ImageDrawInfo& CScrollBarUI::Image(ScrollBarPart part, ScrollBarImage image) {
 }
 
 void CScrollBarUI::SetPartImage(ScrollBarPart part, ScrollBarImage image, LPCWSTR description) {
-    ImageDrawInfo& info = Image(part, image);
-    if (info.text == description && info.image != nullptr) {
-        return;
-    }
-    info.Clear();
-    info.text = description;
-    Invalidate();
+    SetImage(Image(part, image), description);
 }
 
 void CScrollBarUI::SetAttribute(LPCWSTR name, LPCWSTR value) {

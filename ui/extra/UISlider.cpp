@@ -49,18 +49,6 @@ void CSliderUI::SetThumbSize(SIZE size) {
     m_thumbSize.cy = size.cy > 0 ? size.cy : 0;
 }
 
-void CSliderUI::SetImage(ImageDrawInfo& info, LPCWSTR description) {
-    if (description == nullptr) {
-        description = L"";
-    }
-    if (info.text == description && info.image != nullptr) {
-        return;
-    }
-    info.Clear();
-    info.text = description;
-    Invalidate();
-}
-
 void CSliderUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     if (name == nullptr) {
         return;

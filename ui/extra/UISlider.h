@@ -36,7 +36,6 @@ public:
 private:
     // The value whose thumb the point would centre, within the range.
     int ValueAt(POINT point) const;
-    void SetImage(ImageDrawInfo& info, LPCWSTR description);
     void NotifyValueChanged();
     bool IsCaptured() const;
 

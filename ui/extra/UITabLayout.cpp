@@ -88,11 +88,7 @@ bool CTabLayoutUI::SelectItem(int index, bool sendEvent) {
 
 void CTabLayoutUI::SetPos(RECT rect, bool needInvalidate) {
     CControlUI::SetPos(rect, needInvalidate);
-    RECT area = m_itemRect;
-    area.left += m_inset.left;
-    area.top += m_inset.top;
-    area.right -= m_inset.right;
-    area.bottom -= m_inset.bottom;
+    RECT area = InsetArea();
     for (int index = 0; index < GetCount(); ++index) {
         CControlUI* child = GetItemAt(index);
         if (!child->IsVisible()) {

@@ -82,11 +82,7 @@ int CTileLayoutUI::ArrangeColumns(int width, int scrollWidth, bool horizontalBar
 
 void CTileLayoutUI::SetPos(RECT rect, bool needInvalidate) {
     CControlUI::SetPos(rect, needInvalidate);
-    RECT area = m_itemRect;
-    area.left += m_inset.left;
-    area.top += m_inset.top;
-    area.right -= m_inset.right;
-    area.bottom -= m_inset.bottom;
+    RECT area = InsetArea();
     const bool verticalBar = IsShown(m_verticalScrollBar);
     const bool horizontalBar = IsShown(m_horizontalScrollBar);
     if (verticalBar) {

@@ -176,12 +176,13 @@ void CContainerUI::SetManager(CUIManager* manager, CControlUI* parent, bool init
     CControlUI::SetManager(manager, parent, init);
 }
 
+RECT CContainerUI::InsetArea() const {
+    return RECT{m_itemRect.left + m_inset.left, m_itemRect.top + m_inset.top, m_itemRect.right - m_inset.right,
+                m_itemRect.bottom - m_inset.bottom};
+}
+
 RECT CContainerUI::GetClientPos() const {
-    RECT client = m_itemRect;
-    client.left += m_inset.left;
-    client.top += m_inset.top;
-    client.right -= m_inset.right;
-    client.bottom -= m_inset.bottom;
+    RECT client = InsetArea();
     if (m_verticalScrollBar != nullptr && m_verticalScrollBar->IsVisible()) {
         client.right -= m_verticalScrollBar->GetFixedWidth();
     }
@@ -196,11 +197,7 @@ void CContainerUI::SetPos(RECT rect, bool needInvalidate) {
     if (m_items.IsEmpty()) {
         return;
     }
-    RECT area = m_itemRect;
-    area.left += m_inset.left;
-    area.top += m_inset.top;
-    area.right -= m_inset.right;
-    area.bottom -= m_inset.bottom;
+    RECT area = InsetArea();
     if (m_verticalScrollBar != nullptr && m_verticalScrollBar->IsVisible()) {
         area.top -= m_verticalScrollBar->GetScrollPos();
         area.bottom -= m_verticalScrollBar->GetScrollPos();

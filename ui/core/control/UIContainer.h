@@ -124,6 +124,8 @@ protected:
             place(child);
         }
     }
+    // The item less the inset: where children are laid out before the bars take their part.
+    RECT InsetArea() const;
     // Paints the built-in bars over the children; false when the stop control was reached.
     bool PaintScrollBars(HDC dc, const RECT& paintRect, CControlUI* stopControl);
     // A built-in bar that exists and is visible; usable when also enabled.

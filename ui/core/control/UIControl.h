@@ -211,6 +211,10 @@ public:
     void RemoveAllCustomAttribute();
 
 protected:
+    // Gives one of the control's image records a new attribute string, and
+    // repaints when that changed anything.
+    void SetImage(ImageDrawInfo& image, LPCWSTR description);
+
     // A mouse event for a control that takes no mouse input belongs to its
     // parent, or, at the root, to `fallback` (the base class's DoEvent).
     // True when the event was routed so; the caller is then done with it.

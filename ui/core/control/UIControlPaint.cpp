@@ -214,12 +214,13 @@ void CControlUI::SetBkImage(LPCWSTR description) {
 }
 
 void CControlUI::SetForeImage(LPCWSTR description) {
-    if (m_foreImage.text == description && m_foreImage.image != nullptr) {
-        return;
+    SetImage(m_foreImage, description);
+}
+
+void CControlUI::SetImage(ImageDrawInfo& image, LPCWSTR description) {
+    if (image.Reset(description)) {
+        Invalidate();
     }
-    m_foreImage.Clear();
-    m_foreImage.text = description;
-    Invalidate();
 }
 
 }  // namespace SkinUI

@@ -23,6 +23,20 @@ struct ImageDrawInfo {
     bool yTiled = false;
 
     void Clear() { *this = ImageDrawInfo(); }
+    // Takes a new attribute string (null is empty) and forgets the image it
+    // had; false, changing nothing, when it is the string already set and its
+    // image is loaded.
+    bool Reset(LPCWSTR description) {
+        if (description == nullptr) {
+            description = L"";
+        }
+        if (text == description && image != nullptr) {
+            return false;
+        }
+        Clear();
+        text = description;
+        return true;
+    }
 };
 
 // Where an image attribute string says the image comes from.
