@@ -22,6 +22,7 @@
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
 #include "ui/extra/UIChildLayout.h"
+#include "ui/extra/UIEdit.h"
 #include "ui/extra/UITabLayout.h"
 #include "ui/extra/UITileLayout.h"
 
@@ -65,6 +66,7 @@ const ElementClass kElements[] = {
     {L"TabLayout", Make<CTabLayoutUI>},
     {L"TileLayout", Make<CTileLayoutUI>},
     {L"ChildLayout", Make<CChildLayoutUI>},
+    {L"Edit", Make<CEditUI>},
 };
 
 }  // namespace
