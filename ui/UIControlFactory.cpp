@@ -23,6 +23,7 @@
 #include "ui/core/control/UIVerticalLayout.h"
 #include "ui/extra/UIChildLayout.h"
 #include "ui/extra/UIDateTime.h"
+#include "ui/extra/UIEdit.h"
 #include "ui/extra/UIGifAnim.h"
 #include "ui/extra/UIProgress.h"
 #include "ui/extra/UISlider.h"
@@ -74,6 +75,7 @@ const ElementClass kElements[] = {
     {L"Slider", Make<CSliderUI>},
     {L"GifAnim", Make<CGifAnimUI>, true},
     {L"DateTime", Make<CDateTimeUI>},
+    {L"Edit", Make<CEditUI>},
 };
 
 bool Matches(const ElementClass& element, LPCWSTR name) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "tests/core/heap_blocks.h"
 #include "tests/core/paint_canvas.h"
 #include "tests/core/ui_test_window.h"
 #include "ui/controls/UILabel.h"
@@ -86,21 +87,6 @@ TEST_F(LabelEffects, TheShadowOffsetIsTheSameBeforeAndAfterLayout) {
 
     label.SetAttribute(L"shadowoffset", L"2,200");  // out of range: nothing changes
     EXPECT_EQ(BoundsOf(Paint(), isRed), shadow);
-}
-
-size_t BusyHeapBlocks() {
-    HANDLE heaps[256];
-    const DWORD count = ::GetProcessHeaps(256, heaps);
-    size_t busy = 0;
-    for (DWORD i = 0; i < count && i < 256; ++i) {
-        ::HeapLock(heaps[i]);
-        PROCESS_HEAP_ENTRY entry = {};
-        while (::HeapWalk(heaps[i], &entry)) {
-            busy += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0 ? 1 : 0;
-        }
-        ::HeapUnlock(heaps[i]);
-    }
-    return busy;
 }
 
 TEST_F(LabelEffects, AThousandPaintsWithEveryEffectLeaveNothingBehind) {

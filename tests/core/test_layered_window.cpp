@@ -2,56 +2,13 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "tests/core/layered_push.h"
 #include "tests/core/paint_canvas.h"
 #include "tests/core/paint_recorder.h"
 #include "tests/core/ui_test_window.h"
 #include "ui/core/manager/UILayeredApi.h"
 
 namespace {
-
-// What the last UpdateLayeredWindow call would have put on the screen.
-struct LayeredPush {
-    int calls = 0;
-    POINT destination = {0, 0};
-    SIZE size = {0, 0};
-    BLENDFUNCTION blend = {};
-    DWORD flags = 0;
-    SIZE bitmapSize = {0, 0};
-    std::vector<DWORD> pixels;  // rows from the top
-
-    DWORD At(int x, int y) const { return pixels[static_cast<size_t>(y) * bitmapSize.cx + x]; }
-};
-
-LayeredPush g_push;
-
-BOOL WINAPI CaptureLayeredPush(HWND, HDC, POINT* destination, SIZE* size, HDC source, POINT*, COLORREF,
-                               BLENDFUNCTION* blend, DWORD flags) {
-    ++g_push.calls;
-    g_push.destination = *destination;
-    g_push.size = *size;
-    g_push.blend = *blend;
-    g_push.flags = flags;
-    DIBSECTION section = {};
-    HGDIOBJ bitmap = ::GetCurrentObject(source, OBJ_BITMAP);
-    if (::GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) || section.dsBm.bmBits == nullptr) {
-        g_push.bitmapSize = SIZE{0, 0};
-        g_push.pixels.clear();
-        return TRUE;
-    }
-    const int width = section.dsBm.bmWidth;
-    const int height = section.dsBm.bmHeight;
-    g_push.bitmapSize = SIZE{width, height};
-    g_push.pixels.assign(static_cast<size_t>(width) * height, 0);
-    const auto* bits = static_cast<const DWORD*>(section.dsBm.bmBits);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            g_push.pixels[static_cast<size_t>(y) * width + x] = bits[static_cast<size_t>(height - 1 - y) * width + x];
-        }
-    }
-    return TRUE;
-}
 
 // A hidden top-level window routed to its manager: a layered window paints
 // from its own dirty area, so it needs no update region and no mapping.

@@ -141,13 +141,12 @@ void CPaintPipeline::CaptureNativeWindows(const RECT& paintRect) {
         ::SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(capture.GetDC()),
                        PRF_CHECKVISIBLE | PRF_CLIENT | PRF_CHILDREN | PRF_OWNED);
         ::GdiFlush();
-        // GDI leaves alpha at 0; whatever the window drew is opaque.
+        // GDI leaves alpha at 0. A native window paints all of its area, so
+        // all of it is opaque: black text and a black caret are pixels of 0.
         DWORD* pixels = capture.GetPixels();
         const int count = capture.GetWidth() * capture.GetHeight();
         for (int pixel = 0; pixel < count; ++pixel) {
-            if (pixels[pixel] != 0) {
-                pixels[pixel] |= 0xFF000000;
-            }
+            pixels[pixel] |= 0xFF000000;
         }
         ::BitBlt(m_offscreen.GetDC(), rect.left, rect.top, capture.GetWidth(), capture.GetHeight(), capture.GetDC(), 0,
                  0, SRCCOPY);
