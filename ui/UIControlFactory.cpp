@@ -22,6 +22,7 @@
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
 #include "ui/extra/UIChildLayout.h"
+#include "ui/extra/UICombo.h"
 #include "ui/extra/UITabLayout.h"
 #include "ui/extra/UITileLayout.h"
 
@@ -65,6 +66,8 @@ const ElementClass kElements[] = {
     {L"TabLayout", Make<CTabLayoutUI>},
     {L"TileLayout", Make<CTileLayoutUI>},
     {L"ChildLayout", Make<CChildLayoutUI>},
+    {L"Combo", Make<CComboUI>},
+    {L"ComboBox", Make<CComboUI>},
 };
 
 }  // namespace
