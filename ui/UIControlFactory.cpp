@@ -22,6 +22,7 @@
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
 #include "ui/extra/UIChildLayout.h"
+#include "ui/extra/UICombo.h"
 #include "ui/extra/UIDateTime.h"
 #include "ui/extra/UIEdit.h"
 #include "ui/extra/UIGifAnim.h"
@@ -76,6 +77,8 @@ const ElementClass kElements[] = {
     {L"GifAnim", Make<CGifAnimUI>, true},
     {L"DateTime", Make<CDateTimeUI>},
     {L"Edit", Make<CEditUI>},
+    {L"Combo", Make<CComboUI>},
+    {L"ComboBox", Make<CComboUI>},
 };
 
 bool Matches(const ElementClass& element, LPCWSTR name) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/core/resources/UIImageDecode.h"
 #include "ui/core/resources/UIResourceTables.h"
 
 using namespace SkinUI;
@@ -87,6 +88,36 @@ TEST_F(ResourceTables, ClassDefaultsTryTheWindowThenTheShared) {
     window.RemoveAllDefaultAttributeList(false);
     EXPECT_EQ(nullptr, window.GetClassDefaults(L"Label"));
     EXPECT_STREQ(L"height=\"20\"", window.GetClassDefaults(L"Button"));
+}
+
+TEST_F(ResourceTables, ABorrowingWindowLooksInTheLenderBeforeTheShared) {
+    window.SetDefaultSelectedColor(0xFF102030);
+    window.AddFont(3, L"Arial", 30, false, false, false);
+    window.AddClassDefaults(L"VScrollBar", L"width=\"9\"");
+    CResourceTables popup(shared);
+    popup.AddClassDefaults(L"Label", L"height=\"5\"", true);
+    popup.BorrowFrom(&window);
+
+    EXPECT_EQ(0xFF102030u, popup.GetDefaultSelectedColor());
+    EXPECT_EQ(30, popup.GetFontInfo(3)->size);
+    EXPECT_EQ(popup.GetFont(3), window.GetFont(3));
+    EXPECT_STREQ(L"width=\"9\"", popup.GetClassDefaults(L"VScrollBar"));
+    EXPECT_STREQ(L"height=\"5\"", popup.GetClassDefaults(L"Label")) << "then the shared block";
+    popup.AddClassDefaults(L"VScrollBar", L"width=\"4\"");
+    EXPECT_STREQ(L"width=\"4\"", popup.GetClassDefaults(L"VScrollBar")) << "its own first";
+
+    // An image it loads outlives it in the lender's table.
+    ImageEntry* image = popup.GetOrLoadImage(L"80FF0000", Render::kColorImageType);
+    ASSERT_NE(nullptr, image);
+    EXPECT_EQ(image, window.GetImage(L"80FF0000"));
+
+    // A loop of lenders is refused.
+    window.BorrowFrom(&popup);
+    EXPECT_EQ(nullptr, window.GetClassDefaults(L"Missing"));
+
+    popup.BorrowFrom(nullptr);
+    EXPECT_EQ(popup.GetDefaultFontInfo(), popup.GetFontInfo(3));
+    EXPECT_EQ(nullptr, popup.GetImage(L"80FF0000"));
 }
 
 TEST(ResourceTablesProcessWide, WindowsShareTheProcessBlock) {

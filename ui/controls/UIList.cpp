@@ -5,30 +5,10 @@
 
 #include "ui/controls/UIListBody.h"
 #include "ui/controls/UIListHeader.h"
+#include "ui/controls/UIListRow.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace SkinUI {
-
-namespace {
-
-// Where a body index ends up after the run of `count` rows at `from` moved to
-// start at `to`; -1 stays -1.
-int AfterRunMove(int position, int from, int count, int to) {
-    if (position < 0) {
-        return position;
-    }
-    if (position >= from && position < from + count) {
-        return position - from + to;
-    }
-    const int withoutRun = position >= from + count ? position - count : position;
-    return withoutRun >= to ? withoutRun + count : withoutRun;
-}
-
-int Larger(int first, int second) {
-    return first > second ? first : second;
-}
-
-}  // namespace
 
 CListUI::CListUI() {
     m_header = new CListHeaderUI;
@@ -75,15 +55,6 @@ int CListUI::GetCount() const {
     return m_body->GetCount();
 }
 
-void CListUI::RenumberRows(int first, int last) {
-    const int end = std::min(last, m_body->GetCount() - 1);
-    for (int index = first < 0 ? 0 : first; index <= end; ++index) {
-        if (IListItemUI* item = AsListItem(m_body->GetItemAt(index))) {
-            item->SetIndex(index);
-        }
-    }
-}
-
 bool CListUI::IsHeaderItem(CControlUI* control) const {
     return std::wcsstr(control->GetClass(), L"ListHeaderItem") != nullptr;
 }
@@ -115,8 +86,7 @@ bool CListUI::AddRow(CControlUI* row, int index) {
     if (IListItemUI* item = AsListItem(row)) {
         item->SetOwner(this);
     }
-    // Every body child counts: a separator between rows has an index too.
-    RenumberRows(index, m_body->GetCount() - 1);
+    RenumberListItems(*m_body, index, m_body->GetCount() - 1);
     if (m_curSel >= index) {
         ++m_curSel;
     }
@@ -155,17 +125,13 @@ bool CListUI::RemoveRow(CControlUI* row, bool doNotDestroy) {
     if (index < 0) {
         return false;
     }
-    // A row that lives on belongs to no list any more.
-    IListItemUI* item = AsListItem(row);
-    if (item != nullptr && (doNotDestroy || !m_body->IsAutoDestroy())) {
-        item->SetOwner(nullptr);
-        item->SetIndex(-1);
-        item->Select(false, false);
+    if (doNotDestroy || !m_body->IsAutoDestroy()) {
+        LeaveListOwner(row);
     }
     if (!m_body->Remove(row, doNotDestroy)) {
         return false;
     }
-    RenumberRows(index, m_body->GetCount() - 1);
+    RenumberListItems(*m_body, index, m_body->GetCount() - 1);
     if (m_expandedItem == index) {
         m_expandedItem = -1;
     } else if (m_expandedItem > index) {
@@ -215,11 +181,7 @@ void CListUI::RemoveAll() {
     m_expandedItem = -1;
     if (!m_body->IsAutoDestroy()) {
         for (int index = 0; index < m_body->GetCount(); ++index) {
-            if (IListItemUI* item = AsListItem(m_body->GetItemAt(index))) {
-                item->SetOwner(nullptr);
-                item->SetIndex(-1);
-                item->Select(false, false);
-            }
+            LeaveListOwner(m_body->GetItemAt(index));
         }
     }
     m_body->RemoveAll();
@@ -234,9 +196,9 @@ bool CListUI::SetMultiItemIndex(CControlUI* first, int count, int index) {
     if (!m_body->SetMultiItemIndex(first, count, index)) {
         return false;
     }
-    m_curSel = AfterRunMove(m_curSel, from, count, index);
-    m_expandedItem = AfterRunMove(m_expandedItem, from, count, index);
-    RenumberRows(std::min(from, index), Larger(from, index) + count - 1);
+    m_curSel = IndexAfterRunMove(m_curSel, from, count, index);
+    m_expandedItem = IndexAfterRunMove(m_expandedItem, from, count, index);
+    RenumberListItems(*m_body, std::min(from, index), std::max(from, index) + count - 1);
     return true;
 }
 

@@ -88,13 +88,9 @@ private:
     bool AddHeader(CControlUI* header);
     bool AddRow(CControlUI* row, int index);
     bool RemoveRow(CControlUI* row, bool doNotDestroy);
-    // Gives the rows from `first` to `last` their body indices.
-    void RenumberRows(int first, int last);
     // Takes the column rectangles from the header items, moving the items
     // left by `dx` first.
     void TakeColumns(int dx);
-    // False for a name that is not one of the rows' settings.
-    bool ApplyListInfoAttribute(LPCWSTR name, LPCWSTR value);
     void CollapseExpanded();
 
     bool m_scrollSelect = false;

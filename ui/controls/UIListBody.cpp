@@ -121,18 +121,18 @@ void CListBodyUI::SetScrollPos(SIZE pos) {
     }
 }
 
-bool CListBodyUI::PaintRows(HDC dc, const RECT& paintRect, CControlUI* stopControl) {
-    const ListInfo& info = *m_list.GetListInfo();
-    const RECT inner = GetClientPos();
+bool PaintListRows(HDC dc, const RECT& paintRect, CControlUI* stopControl, const CContainerUI& body,
+                   const ListInfo& info) {
+    const RECT client = body.GetClientPos();
     RECT rowClip;
-    const bool innerShows = ::IntersectRect(&rowClip, &paintRect, &inner) != FALSE;
+    const bool innerShows = ::IntersectRect(&rowClip, &paintRect, &client) != FALSE;
     CClipScope clip;
     if (innerShows) {
         clip.ClipToRect(dc, rowClip);
     }
     int drawIndex = 0;
-    for (int index = 0; index < m_items.GetSize(); ++index) {
-        auto* row = static_cast<CControlUI*>(m_items[index]);
+    for (int index = 0; index < body.GetCount(); ++index) {
+        CControlUI* row = body.GetItemAt(index);
         if (row == stopControl) {
             return false;
         }
@@ -140,7 +140,7 @@ bool CListBodyUI::PaintRows(HDC dc, const RECT& paintRect, CControlUI* stopContr
             continue;
         }
         if (row->IsFloat()) {
-            if (!Meets(paintRect, row->GetPos()) || !Meets(m_itemRect, row->GetPos())) {
+            if (!Meets(paintRect, row->GetPos()) || !Meets(body.GetPos(), row->GetPos())) {
                 continue;
             }
             clip.SuspendClip();
@@ -162,7 +162,7 @@ bool CListBodyUI::PaintRows(HDC dc, const RECT& paintRect, CControlUI* stopContr
             const RECT& place = row->GetPos();
             const LONG lineY = place.bottom + row->GetPadding().bottom + info.hLineSize / 2;
             CRenderer::DrawLine(dc, RECT{place.left, lineY, place.right, lineY}, info.hLineSize,
-                                AdjustColor(info.hLineColor));
+                                body.AdjustColor(info.hLineColor));
         }
         if (!row->Paint(dc, paintRect, stopControl)) {
             return false;
@@ -180,7 +180,7 @@ bool CListBodyUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stopControl
     clip.ClipToRect(dc, clipRect);
     CControlUI::DoPaint(dc, paintRect, stopControl);
 
-    if (!PaintRows(dc, paintRect, stopControl)) {
+    if (!PaintListRows(dc, paintRect, stopControl, *this, *m_list.GetListInfo())) {
         return false;
     }
     return PaintScrollBars(dc, paintRect, stopControl);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/controls/UIListInfo.h"
 #include "ui/core/control/UIVerticalLayout.h"
 
 namespace SkinUI {
@@ -24,10 +25,15 @@ public:
 private:
     // The widest row, or the header's width when the list has columns.
     int NeededWidth(SIZE available) const;
-    // False when painting reached the stop control.
-    bool PaintRows(HDC dc, const RECT& paintRect, CControlUI* stopControl);
 
     CListUI& m_list;
 };
+
+// Paints the rows of a list's (or a combo box's) body inside its client area
+// with the row settings `info`: every drawn row gets its running draw index
+// (for alternate backgrounds), and a horizontal line of the settings' size
+// goes below each row. False when painting reached the stop control.
+bool PaintListRows(HDC dc, const RECT& paintRect, CControlUI* stopControl, const CContainerUI& body,
+                   const ListInfo& info);
 
 }  // namespace SkinUI

@@ -6,6 +6,8 @@
 
 namespace SkinUI {
 
+class CControlUI;
+
 // Columns beyond this many header items are not tracked.
 constexpr int kMaxListColumns = 64;
 
@@ -49,9 +51,12 @@ inline bool HasColumnWidth(const RECT& column) {
     return column.right > column.left;
 }
 
-// Text style words of "align" and "valign" attributes: each of "left",
-// "center", "right" (or "top", "vcenter", "bottom") that the value contains
-// is applied in that order, so the last one found wins.
+// Applies one of the "item..." attributes that style every row of a list or
+// a combo box to `info`, and has `holder`, the control that owns `info`,
+// repainted or laid out again as the setting needs. False for a name that is
+// not one of those settings.
+bool ApplyListInfoAttribute(ListInfo& info, CControlUI& holder, LPCWSTR name, LPCWSTR value);
+
 // "true" breaks lines at word ends; anything else keeps one line.
 void ApplyMultiline(UINT& style, bool multiline);
 

@@ -108,6 +108,34 @@ DWORD CListRowState::TextColor(const ListInfo& info) const {
     return color;
 }
 
+void RenumberListItems(const IContainerUI& rows, int first, int last) {
+    const int end = last < rows.GetCount() - 1 ? last : rows.GetCount() - 1;
+    for (int index = first < 0 ? 0 : first; index <= end; ++index) {
+        if (IListItemUI* item = AsListItem(rows.GetItemAt(index))) {
+            item->SetIndex(index);
+        }
+    }
+}
+
+void LeaveListOwner(CControlUI* row) {
+    if (IListItemUI* item = AsListItem(row)) {
+        item->SetOwner(nullptr);
+        item->SetIndex(-1);
+        item->Select(false, false);
+    }
+}
+
+int IndexAfterRunMove(int position, int from, int count, int to) {
+    if (position < 0) {
+        return position;
+    }
+    if (position >= from && position < from + count) {
+        return position - from + to;
+    }
+    const int withoutRun = position >= from + count ? position - count : position;
+    return withoutRun >= to ? withoutRun + count : withoutRun;
+}
+
 RECT MeasureRowText(CUIManager* manager, LPCWSTR text, int font, UINT style, RECT rect, bool html) {
     if (manager == nullptr) {
         return RECT{rect.left, rect.top, rect.left, rect.top};

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/controls/UIListInterfaces.h"
+#include "ui/core/control/UIContainer.h"
 
 namespace SkinUI {
 
@@ -63,6 +64,17 @@ inline RECT ShrinkByPadding(const RECT& rect, const RECT& padding) {
     return RECT{rect.left + padding.left, rect.top + padding.top, rect.right - padding.right,
                 rect.bottom - padding.bottom};
 }
+
+// Gives the rows from `first` to `last` of `rows` their indices; every child
+// counts, so that a separator between rows has an index too.
+void RenumberListItems(const IContainerUI& rows, int first, int last);
+
+// A row that lives on outside its list: no owner, no index, not selected.
+void LeaveListOwner(CControlUI* row);
+
+// Where a row index ends up after the run of `count` rows at `from` moved to
+// start at `to`; -1 stays -1.
+int IndexAfterRunMove(int position, int from, int count, int to);
 
 // The extent of `text` drawn as a row draws it, measured with the manager's
 // paint device context (or a screen-compatible one before the window paints).

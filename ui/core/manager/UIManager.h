@@ -151,6 +151,12 @@ public:
     // Resources: the window's own table first, then the shared one.
     IRichTextHost& GetTextHost() { return m_textHost; }
     void SetSharedResources(bool useShared) { m_resources.SetSharedResources(useShared); }
+    // A popup showing controls of `lender`'s window looks up what it lacks
+    // there before the shared tables, and takes its colours. The lender must
+    // outlive this manager or be unset (null) first.
+    void BorrowResourcesFrom(CUIManager* lender) {
+        m_resources.BorrowFrom(lender != nullptr ? &lender->m_resources : nullptr);
+    }
     HFONT AddFont(int id, LPCWSTR faceName, int size, bool bold, bool underline, bool italic, bool shared = false);
     HFONT GetFont(int id);
     HFONT FindFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic);

@@ -100,7 +100,28 @@ FontEntry* CResourceTables::FindFontEntry(int id) {
     }
     const CUIString key = FontKey(id);
     auto* entry = static_cast<FontEntry*>(m_own.fonts.Find(key));
-    return entry != nullptr ? entry : static_cast<FontEntry*>(m_shared.fonts.Find(key));
+    if (entry != nullptr) {
+        return entry;
+    }
+    if (m_lender != nullptr) {
+        return m_lender->FindFontEntry(id);
+    }
+    return static_cast<FontEntry*>(m_shared.fonts.Find(key));
+}
+
+FontEntry* CResourceTables::FindFontEntry(HFONT font) {
+    if (font == nullptr) {
+        return nullptr;
+    }
+    auto hasHandle = [font](FontEntry* entry) { return entry->font == font; };
+    FontEntry* entry = FindMapValue<FontEntry>(m_own.fonts, hasHandle);
+    if (entry != nullptr) {
+        return entry;
+    }
+    if (m_lender != nullptr) {
+        return m_lender->FindFontEntry(font);
+    }
+    return FindMapValue<FontEntry>(m_shared.fonts, hasHandle);
 }
 
 HFONT CResourceTables::GetFont(int id) {
@@ -115,9 +136,13 @@ HFONT CResourceTables::FindFont(LPCWSTR faceName, int size, bool bold, bool unde
                entry->underline == underline && entry->italic == italic;
     };
     FontEntry* entry = FindMapValue<FontEntry>(m_own.fonts, matches);
-    if (entry == nullptr) {
-        entry = FindMapValue<FontEntry>(m_shared.fonts, matches);
+    if (entry != nullptr) {
+        return entry->font;
     }
+    if (m_lender != nullptr) {
+        return m_lender->FindFont(faceName, size, bold, underline, italic);
+    }
+    entry = FindMapValue<FontEntry>(m_shared.fonts, matches);
     return entry != nullptr ? entry->font : nullptr;
 }
 
@@ -131,14 +156,7 @@ FontEntry* CResourceTables::GetFontInfo(int id) {
 }
 
 FontEntry* CResourceTables::GetFontInfo(HFONT font) {
-    auto hasHandle = [font](FontEntry* entry) { return entry->font == font; };
-    FontEntry* entry = nullptr;
-    if (font != nullptr) {
-        entry = FindMapValue<FontEntry>(m_own.fonts, hasHandle);
-        if (entry == nullptr) {
-            entry = FindMapValue<FontEntry>(m_shared.fonts, hasHandle);
-        }
-    }
+    FontEntry* entry = FindFontEntry(font);
     if (entry == nullptr) {
         return GetDefaultFontInfo();
     }
@@ -164,6 +182,9 @@ void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool
 }
 
 FontEntry* CResourceTables::GetDefaultFontInfo() {
+    if (m_own.defaultFont.faceName.IsEmpty() && m_lender != nullptr) {
+        return m_lender->GetDefaultFontInfo();
+    }
     FontEntry& entry = m_own.defaultFont.faceName.IsEmpty() ? m_shared.defaultFont : m_own.defaultFont;
     MeasureIfNeeded(entry);
     return &entry;

@@ -62,12 +62,24 @@ ImageEntry* CResourceTables::AddImage(LPCWSTR name, LPCWSTR type, DWORD mask, bo
 
 ImageEntry* CResourceTables::GetImage(LPCWSTR name) {
     auto* entry = static_cast<ImageEntry*>(m_own.images.Find(name));
-    return entry != nullptr ? entry : static_cast<ImageEntry*>(m_shared.images.Find(name));
+    if (entry != nullptr) {
+        return entry;
+    }
+    if (m_lender != nullptr) {
+        return m_lender->GetImage(name);
+    }
+    return static_cast<ImageEntry*>(m_shared.images.Find(name));
 }
 
 ImageEntry* CResourceTables::GetOrLoadImage(LPCWSTR name, LPCWSTR type, DWORD mask, bool useHsl) {
     ImageEntry* entry = GetImage(name);
-    return entry != nullptr ? entry : AddImage(name, type, mask, useHsl, false);
+    if (entry != nullptr) {
+        return entry;
+    }
+    if (m_lender != nullptr) {
+        return m_lender->GetOrLoadImage(name, type, mask, useHsl);
+    }
+    return AddImage(name, type, mask, useHsl, false);
 }
 
 void CResourceTables::RemoveAllImages(bool shared) {

@@ -53,6 +53,25 @@ CResourceTables::CResourceTables(ResourceBlock& shared) : m_shared(shared) {
     m_own.selectedColor = m_shared.selectedColor;
 }
 
+void CResourceTables::BorrowFrom(CResourceTables* lender) {
+    m_lender = nullptr;
+    // A loop of lenders would make every look-up endless.
+    for (CResourceTables* tables = lender; tables != nullptr; tables = tables->m_lender) {
+        if (tables == this) {
+            return;
+        }
+    }
+    m_lender = lender;
+    if (m_lender == nullptr) {
+        return;
+    }
+    m_own.disabledFontColor = m_lender->m_own.disabledFontColor;
+    m_own.defaultFontColor = m_lender->m_own.defaultFontColor;
+    m_own.linkFontColor = m_lender->m_own.linkFontColor;
+    m_own.linkHoverFontColor = m_lender->m_own.linkHoverFontColor;
+    m_own.selectedColor = m_lender->m_own.selectedColor;
+}
+
 void CResourceTables::SetColor(DWORD ResourceBlock::*field, DWORD color, bool shared) {
     if (shared) {
         // A window that had chosen its own colour keeps it.
@@ -95,9 +114,13 @@ void CResourceTables::AddClassDefaults(LPCWSTR className, LPCWSTR attributes, bo
 
 LPCWSTR CResourceTables::GetClassDefaults(LPCWSTR className) {
     auto* text = static_cast<CUIString*>(m_own.defaultAttributeLists.Find(className));
-    if (text == nullptr) {
-        text = static_cast<CUIString*>(m_shared.defaultAttributeLists.Find(className));
+    if (text != nullptr) {
+        return text->GetData();
     }
+    if (m_lender != nullptr) {
+        return m_lender->GetClassDefaults(className);
+    }
+    text = static_cast<CUIString*>(m_shared.defaultAttributeLists.Find(className));
     return text != nullptr ? text->GetData() : nullptr;
 }
 

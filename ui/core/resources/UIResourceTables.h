@@ -39,8 +39,9 @@ struct ResourceBlock {
 ResourceBlock& SharedResourceBlock();
 
 // One window's view of the resources: every look-up tries the window's own
-// block first, then the shared block. Adds go to the window's block unless
-// asked for the shared one or unless the window uses shared resources.
+// block first, then the tables it borrows from (if any), then the shared
+// block. Adds go to the window's block unless asked for the shared one or
+// unless the window uses shared resources.
 class CResourceTables {
 public:
     // Fills the shared block's colours and default font the first time a
@@ -52,6 +53,11 @@ public:
     // The device context that text metrics are measured with; null: none yet.
     void SetPaintDC(HDC dc) { m_paintDC = dc; }
     void SetSharedResources(bool useShared) { m_useSharedResources = useShared; }
+    // A window that shows another window's controls (a popup) borrows that
+    // window's fonts, images, default attribute lists and colours, so that
+    // the controls look as they were measured. `lender` must outlive this
+    // table or be unset first; null (or this table) borrows from no one.
+    void BorrowFrom(CResourceTables* lender);
 
     // Fonts are built on the stock GUI font; null, and nothing stored, when
     // the font cannot be created. Adding an id that exists replaces it.
@@ -76,6 +82,9 @@ public:
     ImageEntry* AddImage(LPCWSTR name, LPCWSTR type = nullptr, DWORD mask = 0, bool useHsl = false,
                          bool shared = false);
     ImageEntry* GetImage(LPCWSTR name);
+    // An image missing everywhere is loaded into the lender's table when
+    // there is one: controls keep pointers to images, and the borrowed
+    // controls outlive the borrowing window.
     ImageEntry* GetOrLoadImage(LPCWSTR name, LPCWSTR type = nullptr, DWORD mask = 0, bool useHsl = false);
     void RemoveAllImages(bool shared = false);
 
@@ -106,11 +115,13 @@ private:
     ResourceBlock& BlockForAdd(bool shared) { return shared || m_useSharedResources ? m_shared : m_own; }
     void InitSharedDefaultFont();
     FontEntry* FindFontEntry(int id);
+    FontEntry* FindFontEntry(HFONT font);
     void MeasureIfNeeded(FontEntry& entry);
     void SetColor(DWORD ResourceBlock::*field, DWORD color, bool shared);
 
     ResourceBlock m_own;
     ResourceBlock& m_shared;
+    CResourceTables* m_lender = nullptr;
     HDC m_paintDC = nullptr;
     bool m_useSharedResources = false;
 };

@@ -1,0 +1,48 @@
+// The combo box's attributes: its own, and the "item..." ones that style every row.
+
+#include <algorithm>
+
+#include "ui/core/base/UIValueParse.h"
+#include "ui/extra/UICombo.h"
+
+namespace SkinUI {
+
+void CComboUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
+    if (name == nullptr) {
+        return;
+    }
+    if (value == nullptr) {
+        value = L"";
+    }
+    const struct {
+        LPCWSTR name;
+        ImageDrawInfo& image;
+    } stateImages[] = {
+        {L"normalimage", m_normalImage},   {L"hotimage", m_hotImage},           {L"pushedimage", m_pushedImage},
+        {L"focusedimage", m_focusedImage}, {L"disabledimage", m_disabledImage},
+    };
+    for (const auto& state : stateImages) {
+        if (IsName(name, state.name)) {
+            state.image.Clear();
+            state.image.text = value;
+            Invalidate();
+            return;
+        }
+    }
+    if (IsName(name, L"textpadding")) {
+        m_textPadding = ParseRect(value);
+        Invalidate();
+    } else if (IsName(name, L"showtext")) {
+        m_showText = ParseBool(value);
+        Invalidate();
+    } else if (IsName(name, L"dropbox")) {
+        m_dropBoxAttributes = value;
+    } else if (IsName(name, L"dropboxsize")) {
+        const SIZE size = ParseSize(value);
+        m_dropBoxSize = SIZE{std::max(size.cx, 0L), std::max(size.cy, 0L)};
+    } else if (!ApplyListInfoAttribute(m_info, *this, name, value)) {
+        CContainerUI::SetAttribute(name, value);
+    }
+}
+
+}  // namespace SkinUI
