@@ -1,5 +1,6 @@
-// A tab layout of two pages: a tile layout of cards, and a slider that drives
-// a progress bar beside an animated GIF. The options above switch pages.
+// A tab layout of three pages: a tile layout of cards; a slider that drives a
+// progress bar beside an animated GIF; an edit box, a combo box and a
+// date-time picker. The options above switch pages.
 // Escape closes it.
 
 #include <windows.h>
@@ -7,9 +8,11 @@
 #include <cwchar>
 
 #include "ui/controls/UIButton.h"
+#include "ui/controls/UIListLabelElement.h"
 #include "ui/controls/UIOption.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/window/UIWindowImplBase.h"
+#include "ui/extra/UICombo.h"
 #include "ui/extra/UIProgress.h"
 #include "ui/extra/UISlider.h"
 #include "ui/extra/UITabLayout.h"
@@ -44,6 +47,14 @@ protected:
     }
 
     void InitWindow() override {
+        if (auto* faces = Find<SkinUI::CComboUI>(m_manager, L"face", L"Combo")) {
+            for (LPCWSTR face : kFaces) {
+                auto* row = new SkinUI::CListLabelElementUI;
+                faces->Add(row);
+                row->SetText(face);
+            }
+            faces->SelectItem(0, false, false);
+        }
         if (auto* cards = Find<SkinUI::CTileLayoutUI>(m_manager, L"cards", L"TileLayout")) {
             for (LPCWSTR face : kFaces) {
                 auto* card = new SkinUI::CButtonUI;
@@ -61,16 +72,29 @@ protected:
             auto* option = static_cast<SkinUI::COptionUI*>(msg.sender->GetInterface(L"Option"));
             auto* pages = Find<SkinUI::CTabLayoutUI>(m_manager, L"pages", L"TabLayout");
             if (option != nullptr && option->IsSelected() && pages != nullptr) {
-                pages->SelectItem(name == L"meters" ? 1 : 0);
+                pages->SelectItem(name == L"meters" ? 1 : name == L"forms" ? 2 : 0);
             }
         } else if (msg.type == L"valuechanged") {
             ShowValue();
+        } else if (msg.type == L"textchanged" || msg.type == L"itemselect") {
+            Echo();
         } else {
             WindowImplBase::Notify(msg);
         }
     }
 
 private:
+    // What the form holds, shown below it as the user edits.
+    void Echo() {
+        SkinUI::CControlUI* name = m_manager.FindControlByName(L"name");
+        SkinUI::CControlUI* face = m_manager.FindControlByName(L"face");
+        SkinUI::CControlUI* echo = m_manager.FindControlByName(L"echo");
+        if (name == nullptr || face == nullptr || echo == nullptr) {
+            return;
+        }
+        echo->SetText(name->GetText() + L" in " + face->GetText());
+    }
+
     void ShowValue() {
         auto* slider = Find<SkinUI::CSliderUI>(m_manager, L"slider", L"Slider");
         auto* progress = Find<SkinUI::CProgressUI>(m_manager, L"progress", L"Progress");

@@ -309,4 +309,19 @@ TEST(DateTime, EscapeInThePickerClosesThePickerOnlyNotItsWindow) {
     ::DestroyWindow(hwnd);
 }
 
+TEST(DateTime, AClickOpensThePickerAgainAfterEscapeClosedIt) {
+    OpenPicker open;
+    const POINT centre = CentreOf(open.date->GetPos());
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        open.tree.Click(centre);
+        PumpAll();
+        const HWND picker = open.date->GetNativeWindow();
+        ASSERT_TRUE(::IsWindow(picker)) << "a click on the field opens its picker";
+        Type(picker, VK_ESCAPE);
+        PumpAll();
+        ASSERT_EQ(nullptr, open.date->GetNativeWindow());
+    }
+}
+
 }  // namespace

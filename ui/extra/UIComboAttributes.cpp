@@ -23,9 +23,7 @@ void CComboUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     };
     for (const auto& state : stateImages) {
         if (IsName(name, state.name)) {
-            state.image.Clear();
-            state.image.text = value;
-            Invalidate();
+            SetImage(state.image, value);
             return;
         }
     }

@@ -96,18 +96,6 @@ void CEditUI::SetMaxChar(int count) {
     }
 }
 
-void CEditUI::SetImage(ImageDrawInfo& info, LPCWSTR description) {
-    if (description == nullptr) {
-        description = L"";
-    }
-    if (info.text == description && info.image != nullptr) {
-        return;
-    }
-    info.Clear();
-    info.text = description;
-    Invalidate();
-}
-
 RECT CEditUI::GetNativeRect() {
     RECT rect = GetTextRect();
     const FontEntry* font = m_manager != nullptr ? m_manager->GetFontInfo(m_font) : nullptr;

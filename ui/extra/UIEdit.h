@@ -63,7 +63,6 @@ public:
 private:
     friend class CEditWnd;
 
-    void SetImage(ImageDrawInfo& info, LPCWSTR description);
     void OpenNativeWindow();
     // Ends the edit at once, without waiting for a focus change.
     void CloseNativeWindow();
