@@ -56,7 +56,7 @@ bool ParseDate(LPCWSTR text, SYSTEMTIME& date) {
 
 CDateTimeUI::CDateTimeUI() {
     ::GetLocalTime(&m_time);
-    CLabelUI::SetText(FormatDate(m_time));
+    CHostedWindowLabelUI::SetText(FormatDate(m_time));
 }
 
 CDateTimeUI::~CDateTimeUI() {
@@ -73,7 +73,7 @@ LPVOID CDateTimeUI::GetInterface(LPCWSTR name) {
     if (IsName(name, L"DateTime")) {
         return this;
     }
-    return CLabelUI::GetInterface(name);
+    return CHostedWindowLabelUI::GetInterface(name);
 }
 
 HWND CDateTimeUI::GetNativeWindow() const {
@@ -89,7 +89,7 @@ void CDateTimeUI::SetText(LPCWSTR text) {
         m_time.wDay = date.wDay;
         m_time.wDayOfWeek = date.wDayOfWeek;
     }
-    CLabelUI::SetText(text);
+    CHostedWindowLabelUI::SetText(text);
 }
 
 SYSTEMTIME CDateTimeUI::StartDate() {
@@ -101,11 +101,11 @@ SYSTEMTIME CDateTimeUI::StartDate() {
 
 void CDateTimeUI::TakeDate(const SYSTEMTIME& date) {
     m_time = date;
-    CLabelUI::SetText(FormatDate(date));
+    CHostedWindowLabelUI::SetText(FormatDate(date));
 }
 
 void CDateTimeUI::ClearDate() {
-    CLabelUI::SetText(L"");
+    CHostedWindowLabelUI::SetText(L"");
 }
 
 RECT CDateTimeUI::PickerRect() const {
@@ -131,51 +131,20 @@ void CDateTimeUI::OpenPicker() {
     }
 }
 
-void CDateTimeUI::PlacePicker() {
+void CDateTimeUI::PlaceHostedWindow() {
     if (m_window != nullptr) {
         m_window->Place(PickerRect());
     }
 }
 
-void CDateTimeUI::ClosePicker() {
+void CDateTimeUI::CloseHostedWindow() {
     if (m_window != nullptr) {
         m_window->Finish();
     }
 }
 
-void CDateTimeUI::SetPos(RECT rect, bool needInvalidate) {
-    CLabelUI::SetPos(rect, needInvalidate);
-    PlacePicker();
-}
-
-void CDateTimeUI::Move(SIZE offset, bool needInvalidate) {
-    CLabelUI::Move(offset, needInvalidate);
-    PlacePicker();
-}
-
-void CDateTimeUI::SetVisible(bool visible) {
-    CLabelUI::SetVisible(visible);
-    if (!IsVisible()) {
-        ClosePicker();
-    }
-}
-
-void CDateTimeUI::SetAncestorVisible(bool visible) {
-    CLabelUI::SetAncestorVisible(visible);
-    if (!IsVisible()) {
-        ClosePicker();
-    }
-}
-
-void CDateTimeUI::SetEnabled(bool enabled) {
-    CLabelUI::SetEnabled(enabled);
-    if (!enabled) {
-        ClosePicker();
-    }
-}
-
 void CDateTimeUI::DoEvent(UIEvent& event) {
-    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CLabelUI::DoEvent(routed); })) {
+    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CHostedWindowLabelUI::DoEvent(routed); })) {
         return;
     }
     const bool enabled = IsEnabled();
@@ -231,7 +200,7 @@ void CDateTimeUI::DoEvent(UIEvent& event) {
     default:
         break;
     }
-    CLabelUI::DoEvent(event);
+    CHostedWindowLabelUI::DoEvent(event);
 }
 
 }  // namespace SkinUI

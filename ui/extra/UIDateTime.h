@@ -5,13 +5,13 @@
 // Escape leaves it as it was. It sends no notification of its own.
 #include <windows.h>
 
-#include "ui/controls/UILabel.h"
+#include "ui/extra/UIHostedWindowLabel.h"
 
 namespace SkinUI {
 
 class CDateTimeWnd;
 
-class CDateTimeUI : public CLabelUI {
+class CDateTimeUI : public CHostedWindowLabelUI {
 public:
     // Shows today's date.
     CDateTimeUI();
@@ -24,12 +24,6 @@ public:
     // A valid "yyyy-mm-dd" also becomes the date the picker starts from;
     // any other text is only shown.
     void SetText(LPCWSTR text) override;
-    void SetPos(RECT rect, bool needInvalidate = true) override;
-    void Move(SIZE offset, bool needInvalidate = true) override;
-    // Hiding or disabling the control ends its picker as a loss of focus would.
-    void SetVisible(bool visible = true) override;
-    void SetAncestorVisible(bool visible) override;
-    void SetEnabled(bool enabled = true) override;
     void DoEvent(UIEvent& event) override;
 
 private:
@@ -46,8 +40,9 @@ private:
     RECT PickerRect() const;
 
     void OpenPicker();
-    void PlacePicker();
-    void ClosePicker();
+    void PlaceHostedWindow() override;
+    // Hiding or disabling the control ends its picker as a loss of focus would.
+    void CloseHostedWindow() override;
 
     SYSTEMTIME m_time = {};
     CDateTimeWnd* m_window = nullptr;

@@ -16,7 +16,7 @@ CEditUI::CEditUI() {
 }
 
 CEditUI::~CEditUI() {
-    CloseNativeWindow();
+    CloseHostedWindow();
 }
 
 LPCWSTR CEditUI::GetClass() const {
@@ -27,7 +27,7 @@ LPVOID CEditUI::GetInterface(LPCWSTR name) {
     if (name != nullptr && std::wcscmp(name, L"Edit") == 0) {
         return static_cast<CEditUI*>(this);
     }
-    return CLabelUI::GetInterface(name);
+    return CHostedWindowLabelUI::GetInterface(name);
 }
 
 UINT CEditUI::GetControlFlags() const {
@@ -39,7 +39,7 @@ HWND CEditUI::GetNativeWindow() const {
 }
 
 void CEditUI::SetText(LPCWSTR text) {
-    CLabelUI::SetText(text);
+    CHostedWindowLabelUI::SetText(text);
     // The edit window reports even a text it already has as a change, and a
     // listener of "textchanged" would come back here without end.
     if (m_window != nullptr && ReadWindowText(m_window->GetHWND()) != m_text) {
@@ -129,7 +129,7 @@ void CEditUI::OpenNativeWindow() {
     }
 }
 
-void CEditUI::CloseNativeWindow() {
+void CEditUI::CloseHostedWindow() {
     if (m_window == nullptr) {
         return;
     }
@@ -149,7 +149,7 @@ void CEditUI::ForgetNativeWindow(HWND hwnd) {
     m_window = nullptr;
 }
 
-void CEditUI::PlaceNativeWindow() {
+void CEditUI::PlaceHostedWindow() {
     if (m_window == nullptr) {
         return;
     }
@@ -162,35 +162,10 @@ void CEditUI::PlaceNativeWindow() {
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-void CEditUI::SetPos(RECT rect, bool needInvalidate) {
-    CLabelUI::SetPos(rect, needInvalidate);
-    PlaceNativeWindow();
-}
-
-void CEditUI::Move(SIZE offset, bool needInvalidate) {
-    CLabelUI::Move(offset, needInvalidate);
-    PlaceNativeWindow();
-}
-
-void CEditUI::SetVisible(bool visible) {
-    CLabelUI::SetVisible(visible);
-    if (!IsVisible()) {
-        CloseNativeWindow();
-    }
-}
-
-void CEditUI::SetAncestorVisible(bool visible) {
-    CLabelUI::SetAncestorVisible(visible);
-    if (!IsVisible()) {
-        CloseNativeWindow();
-    }
-}
-
 void CEditUI::SetEnabled(bool enabled) {
-    CLabelUI::SetEnabled(enabled);
+    CHostedWindowLabelUI::SetEnabled(enabled);
     if (!IsEnabled()) {
         m_buttonState = 0;
-        CloseNativeWindow();
     }
 }
 
@@ -219,7 +194,7 @@ void CEditUI::OnPress(const UIEvent& event) {
 }
 
 void CEditUI::DoEvent(UIEvent& event) {
-    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CLabelUI::DoEvent(routed); })) {
+    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CHostedWindowLabelUI::DoEvent(routed); })) {
         return;
     }
     switch (event.type) {
@@ -268,7 +243,7 @@ void CEditUI::DoEvent(UIEvent& event) {
     default:
         break;
     }
-    CLabelUI::DoEvent(event);
+    CHostedWindowLabelUI::DoEvent(event);
 }
 
 void CEditUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
@@ -299,7 +274,7 @@ void CEditUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     } else if (IsName(name, L"nativebkcolor")) {
         SetNativeBackground(ParseColor(value));
     } else {
-        CLabelUI::SetAttribute(name, value);
+        CHostedWindowLabelUI::SetAttribute(name, value);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/controls/UILabel.h"
+#include "ui/extra/UIHostedWindowLabel.h"
 
 namespace SkinUI {
 
@@ -12,7 +12,7 @@ class CEditWnd;
 // (bullets for a password); with the focus a native edit window lies over
 // its text area, and every change typed there comes back as "textchanged",
 // Return as "return".
-class CEditUI : public CLabelUI {
+class CEditUI : public CHostedWindowLabelUI {
 public:
     CEditUI();
     ~CEditUI() override;
@@ -22,10 +22,6 @@ public:
     UINT GetControlFlags() const override;
     HWND GetNativeWindow() const override;
     void SetText(LPCWSTR text) override;
-    void SetPos(RECT rect, bool needInvalidate = true) override;
-    void Move(SIZE offset, bool needInvalidate = true) override;
-    void SetVisible(bool visible = true) override;
-    void SetAncestorVisible(bool visible) override;
     void SetEnabled(bool enabled = true) override;
     void DoEvent(UIEvent& event) override;
     void SetAttribute(LPCWSTR name, LPCWSTR value) override;
@@ -65,8 +61,8 @@ private:
 
     void OpenNativeWindow();
     // Ends the edit at once, without waiting for a focus change.
-    void CloseNativeWindow();
-    void PlaceNativeWindow();
+    void CloseHostedWindow() override;
+    void PlaceHostedWindow() override;
     void OnPress(const UIEvent& event);
     // Called by the native window: its text changed, or it is gone.
     void TakeNativeText(const CUIString& text) { m_text = text; }
