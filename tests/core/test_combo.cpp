@@ -353,6 +353,15 @@ TEST_F(ComboSelection, AStaleSelectionCanBeCleared) {
     EXPECT_EQ(combo->GetText(), L"");
 }
 
+TEST(ComboHidden, AComboOnAHiddenPageTakesASelection) {
+    std::wstring skin(kThreeRows);
+    skin.replace(skin.find(L"<VerticalLayout>"), 16, L"<VerticalLayout visible=\"false\">");
+    SkinnedTree tree(skin.c_str());
+    auto* combo = static_cast<CComboUI*>(tree.Find<CControlUI>(L"combo")->GetInterface(L"Combo"));
+    EXPECT_TRUE(combo->SelectItem(1, false, false));
+    EXPECT_EQ(combo->GetText(), L"two");
+}
+
 std::wstring ManyRows(int rows) {
     std::wstring skin = L"<Window><VerticalLayout><Control/><Combo name=\"combo\" height=\"24\" itemheight=\"20\">";
     for (int row = 0; row < rows; ++row) {

@@ -217,7 +217,8 @@ bool CComboUI::SelectItem(int index, bool takeFocus, bool notify) {
     index = std::min(index, GetCount() - 1);
     CControlUI* row = GetItemAt(index);
     IListItemUI* item = AsListItem(row);
-    if (item == nullptr || !row->IsVisible() || !row->IsEnabled()) {
+    // A combo on a page not yet shown still takes a selection: only the row's own flag counts.
+    if (item == nullptr || !row->IsSelfVisible() || !row->IsEnabled()) {
         return false;
     }
     m_curSel = index;

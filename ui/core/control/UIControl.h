@@ -126,6 +126,8 @@ public:
     virtual void SetTag(UINT_PTR tag);
 
     virtual bool IsVisible() const;
+    // Its own visible flag, whatever its ancestors: hidden only with them, it still counts as shown.
+    bool IsSelfVisible() const { return m_visible; }
     virtual void SetVisible(bool visible = true);
     virtual void SetAncestorVisible(bool visible);
     virtual bool IsEnabled() const;
