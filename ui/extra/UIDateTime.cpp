@@ -144,28 +144,11 @@ void CDateTimeUI::CloseHostedWindow() {
 }
 
 void CDateTimeUI::DoEvent(UIEvent& event) {
-    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CHostedWindowLabelUI::DoEvent(routed); })) {
+    if (HandleCommonEvent(event)) {
         return;
     }
     const bool enabled = IsEnabled();
     switch (event.type) {
-    case UIEVENT_SETCURSOR:
-        if (enabled) {
-            ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
-            return;
-        }
-        break;
-    case UIEVENT_WINDOWSIZE:
-        // The focus is chosen again after the new layout, which moves the picker.
-        if (m_window != nullptr && m_manager != nullptr) {
-            m_manager->SetFocusNeeded(this);
-        }
-        break;
-    case UIEVENT_SCROLLWHEEL:
-        if (m_window != nullptr) {
-            return;
-        }
-        break;
     case UIEVENT_SETFOCUS:
         if (enabled) {
             if (m_window != nullptr) {

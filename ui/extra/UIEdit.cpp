@@ -194,26 +194,10 @@ void CEditUI::OnPress(const UIEvent& event) {
 }
 
 void CEditUI::DoEvent(UIEvent& event) {
-    if (RouteMouseWhenDisabled(event, [this](UIEvent& routed) { CHostedWindowLabelUI::DoEvent(routed); })) {
+    if (HandleCommonEvent(event)) {
         return;
     }
     switch (event.type) {
-    case UIEVENT_SETCURSOR:
-        if (IsEnabled()) {
-            ::SetCursor(::LoadCursorW(nullptr, IDC_IBEAM));
-            return;
-        }
-        break;
-    case UIEVENT_WINDOWSIZE:
-        if (m_window != nullptr && m_manager != nullptr) {
-            m_manager->SetFocusNeeded(this);
-        }
-        break;
-    case UIEVENT_SCROLLWHEEL:
-        if (m_window != nullptr) {
-            return;
-        }
-        break;
     case UIEVENT_SETFOCUS:
         if (IsEnabled()) {
             OpenNativeWindow();

@@ -17,6 +17,12 @@ public:
     void SetEnabled(bool enabled = true) override;
 
 protected:
+    // What every hosted-window label does alike with an event: a mouse event
+    // of a label that takes no mouse input goes to its parent; the I-beam
+    // cursor; a new layout asks for the focus again (it moves the open
+    // window); the wheel does not scroll under the open window. True when
+    // the event was handled so.
+    bool HandleCommonEvent(UIEvent& event);
     // Moves the open window over the label's new place; nothing without one.
     virtual void PlaceHostedWindow() = 0;
     // Ends the open window at once; nothing without one.
