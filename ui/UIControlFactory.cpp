@@ -21,15 +21,19 @@
 #include "ui/core/control/UIControl.h"
 #include "ui/core/control/UIHorizontalLayout.h"
 #include "ui/core/control/UIVerticalLayout.h"
+#include "ui/extra/UIActiveX.h"
 #include "ui/extra/UIChildLayout.h"
 #include "ui/extra/UICombo.h"
 #include "ui/extra/UIDateTime.h"
 #include "ui/extra/UIEdit.h"
 #include "ui/extra/UIGifAnim.h"
 #include "ui/extra/UIProgress.h"
+#include "ui/extra/UIRichEdit.h"
 #include "ui/extra/UISlider.h"
 #include "ui/extra/UITabLayout.h"
 #include "ui/extra/UITileLayout.h"
+#include "ui/extra/UITreeNode.h"
+#include "ui/extra/UITreeView.h"
 
 namespace SkinUI {
 
@@ -79,6 +83,12 @@ const ElementClass kElements[] = {
     {L"Edit", Make<CEditUI>},
     {L"Combo", Make<CComboUI>},
     {L"ComboBox", Make<CComboUI>},
+    {L"Tree", Make<CTreeViewUI>},
+    {L"TreeView", Make<CTreeViewUI>},
+    {L"TreeNode", Make<CTreeNodeUI>},
+    {L"RichEdit", Make<CRichEditUI>},
+    {L"ActiveX", Make<CActiveXUI>},
+    {L"WebBrowser", Make<CWebBrowserUI>},
 };
 
 bool Matches(const ElementClass& element, LPCWSTR name) {
@@ -97,6 +107,11 @@ CControlUI* CreateControlForElement(LPCWSTR elementName) {
         }
     }
     return nullptr;
+}
+
+bool AddToTreeNodeRow(CControlUI* node, CControlUI* control) {
+    auto* treeNode = node != nullptr ? static_cast<CTreeNodeUI*>(node->GetInterface(L"TreeNode")) : nullptr;
+    return treeNode != nullptr && control != nullptr && treeNode->GetStrip()->Add(control);
 }
 
 }  // namespace SkinUI

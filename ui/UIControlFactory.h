@@ -11,4 +11,8 @@ class CControlUI;
 // of ui/controls and of ui/extra, so it sits above all three.
 CControlUI* CreateControlForElement(LPCWSTR elementName);
 
+// Puts a control that a skin places inside a tree node into the node's row,
+// beside its folder button, check box and text. False when `node` is no tree node.
+bool AddToTreeNodeRow(CControlUI* node, CControlUI* control);
+
 }  // namespace SkinUI

@@ -1,6 +1,7 @@
-// A tab layout of three pages: a tile layout of cards; a slider that drives a
+// A tab layout of four pages: a tile layout of cards; a slider that drives a
 // progress bar beside an animated GIF; an edit box, a combo box and a
-// date-time picker. The options above switch pages.
+// date-time picker; a tree of font families whose folders open and close and
+// whose check boxes check whole families. The options above switch pages.
 // Escape closes it.
 
 #include <windows.h>
@@ -17,8 +18,16 @@
 #include "ui/extra/UISlider.h"
 #include "ui/extra/UITabLayout.h"
 #include "ui/extra/UITileLayout.h"
+#include "ui/extra/UITreeView.h"
 
 namespace {
+
+// The parts of a tree row: an attribute list of an attribute list cannot be
+// written in a skin's attribute, so the rows get them here.
+constexpr wchar_t kFolderAttributes[] =
+    L"normalimage=\"res='2' restype='PNG'\" selectedimage=\"res='3' restype='PNG'\"";
+constexpr wchar_t kCheckAttributes[] = L"normalimage=\"res='4' restype='PNG'\" selectedimage=\"res='5' restype='PNG'\"";
+constexpr wchar_t kItemAttributes[] = L"font=\"1\" textpadding=\"4,0,0,0\"";
 
 constexpr LPCWSTR kFaces[] = {L"Arial",  L"Georgia", L"Verdana",   L"Tahoma",   L"Courier New", L"Times New Roman",
                               L"Impact", L"Symbol",  L"Wingdings", L"Segoe UI", L"Consolas",    L"Calibri"};
@@ -55,6 +64,17 @@ protected:
             }
             faces->SelectItem(0, false, false);
         }
+        if (auto* families = Find<SkinUI::CTreeViewUI>(m_manager, L"families", L"TreeView")) {
+            for (int row = 0; row < families->GetCount(); ++row) {
+                auto* node = static_cast<SkinUI::CTreeNodeUI*>(families->GetItemAt(row)->GetInterface(L"TreeNode"));
+                // A leaf keeps its folder button's room, without a glyph.
+                if (node->GetChildCount() > 0) {
+                    node->SetAttribute(L"folderattr", kFolderAttributes);
+                }
+                node->SetAttribute(L"checkboxattr", kCheckAttributes);
+                node->SetAttribute(L"itemattr", kItemAttributes);
+            }
+        }
         if (auto* cards = Find<SkinUI::CTileLayoutUI>(m_manager, L"cards", L"TileLayout")) {
             for (LPCWSTR face : kFaces) {
                 auto* card = new SkinUI::CButtonUI;
@@ -68,12 +88,15 @@ protected:
     void Notify(SkinUI::NotifyMsg& msg) override {
         const SkinUI::CUIString name = msg.sender != nullptr ? msg.sender->GetName() : SkinUI::CUIString();
         if (msg.type == L"selectchanged") {
-            // The option that was left reports too: only the chosen one turns the page.
+            // The option that was left reports too: only the chosen one turns
+            // the page. The tree's boxes are options of no group.
             auto* option = static_cast<SkinUI::COptionUI*>(msg.sender->GetInterface(L"Option"));
             auto* pages = Find<SkinUI::CTabLayoutUI>(m_manager, L"pages", L"TabLayout");
-            if (option != nullptr && option->IsSelected() && pages != nullptr) {
-                pages->SelectItem(name == L"meters" ? 1 : name == L"forms" ? 2 : 0);
+            if (option != nullptr && option->IsSelected() && pages != nullptr &&
+                std::wcscmp(option->GetGroup(), L"pages") == 0) {
+                pages->SelectItem(name == L"meters" ? 1 : name == L"forms" ? 2 : name == L"tree" ? 3 : 0);
             }
+            CountChecked();
         } else if (msg.type == L"valuechanged") {
             ShowValue();
         } else if (msg.type == L"textchanged" || msg.type == L"itemselect") {
@@ -84,6 +107,22 @@ protected:
     }
 
 private:
+    void CountChecked() {
+        auto* families = Find<SkinUI::CTreeViewUI>(m_manager, L"families", L"TreeView");
+        SkinUI::CControlUI* label = m_manager.FindControlByName(L"checked");
+        if (families == nullptr || label == nullptr) {
+            return;
+        }
+        int checked = 0;
+        for (int row = 0; row < families->GetCount(); ++row) {
+            auto* node = static_cast<SkinUI::CTreeNodeUI*>(families->GetItemAt(row)->GetInterface(L"TreeNode"));
+            checked += node->IsChecked() && node->GetChildCount() == 0 ? 1 : 0;
+        }
+        wchar_t text[48];
+        swprintf(text, 48, L"Faces checked: %d", checked);
+        label->SetText(text);
+    }
+
     // What the form holds, shown below it as the user edits.
     void Echo() {
         SkinUI::CControlUI* name = m_manager.FindControlByName(L"name");

@@ -199,6 +199,7 @@ void CLayoutBuilder::RegisterWindowResources(CXmlNode root, CUIManager* manager)
 
 CControlUI* CLayoutBuilder::BuildChildren(CXmlNode node, CControlUI* parent, CUIManager* manager) {
     IContainerUI* container = nullptr;
+    bool parentIsNode = false;
     bool containerLooked = false;
     CControlUI* first = nullptr;
     for (CXmlNode child = node.GetChild(); child.IsValid(); child = child.GetSibling()) {
@@ -208,6 +209,12 @@ CControlUI* CLayoutBuilder::BuildChildren(CXmlNode node, CControlUI* parent, CUI
         }
         if (NameIs(name, L"Include")) {
             BuildInclude(child, parent, manager);
+            continue;
+        }
+        if (NameIs(name, L"TreeNode")) {
+            if (!BuildTreeNode(child, parent, manager)) {
+                return nullptr;
+            }
             continue;
         }
         CControlUI* control = CreateControlForElement(name);
@@ -222,6 +229,7 @@ CControlUI* CLayoutBuilder::BuildChildren(CXmlNode node, CControlUI* parent, CUI
         }
         if (parent != nullptr && !IsCover(child)) {
             if (!containerLooked) {
+                parentIsNode = parent->GetInterface(L"TreeNode") != nullptr;
                 container = static_cast<IContainerUI*>(parent->GetInterface(L"IContainer"));
                 containerLooked = true;
             }
@@ -230,7 +238,8 @@ CControlUI* CLayoutBuilder::BuildChildren(CXmlNode node, CControlUI* parent, CUI
                 control->Delete();
                 return nullptr;
             }
-            if (!container->Add(control)) {
+            // Inside a tree node a control joins the node's row.
+            if (!(parentIsNode ? AddToTreeNodeRow(parent, control) : container->Add(control))) {
                 control->Delete();
                 continue;
             }
@@ -257,6 +266,50 @@ void CLayoutBuilder::ApplyAttributes(CControlUI* control, CXmlNode node, CUIMana
         control->SetAttribute(node.GetAttributeName(i), node.GetAttributeValue(i));
     }
     control->SetManager(nullptr, nullptr, false);
+}
+
+bool CLayoutBuilder::BuildTreeNode(CXmlNode element, CControlUI* parent, CUIManager* manager) {
+    CControlUI* node = CreateControlForElement(L"TreeNode");
+    if (node == nullptr) {
+        return true;
+    }
+    // A node inside a node is its child node; the child's rows reach the
+    // tree when the top node of the element does.
+    const bool parentIsNode = parent != nullptr && parent->GetInterface(L"TreeNode") != nullptr;
+    if (parentIsNode) {
+        auto* parentNode = static_cast<IContainerUI*>(parent->GetInterface(L"IContainer"));
+        if (parentNode == nullptr || !parentNode->Add(node)) {
+            node->Delete();
+            return true;
+        }
+    }
+    if (manager != nullptr) {
+        node->SetManager(manager, nullptr, false);
+        if (LPCWSTR defaults = manager->GetClassDefaults(element.GetName())) {
+            node->SetAttributeList(defaults);
+        }
+        for (int i = 0; i < element.GetAttributeCount(); ++i) {
+            node->SetAttribute(element.GetAttributeName(i), element.GetAttributeValue(i));
+        }
+    }
+    if (element.HasChildren()) {
+        BuildChildren(element, node, manager);
+    }
+    if (parentIsNode) {
+        return true;
+    }
+    auto* tree = parent != nullptr && parent->GetInterface(L"TreeView") != nullptr
+                     ? static_cast<IContainerUI*>(parent->GetInterface(L"IContainer"))
+                     : nullptr;
+    if (tree == nullptr) {
+        // A node has no place outside a tree; it and its subtree go.
+        node->Delete();
+        return false;
+    }
+    if (!tree->Add(node)) {
+        node->Delete();
+    }
+    return true;
 }
 
 void CLayoutBuilder::BuildInclude(CXmlNode include, CControlUI* parent, CUIManager* manager) {

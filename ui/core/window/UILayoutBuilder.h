@@ -47,6 +47,10 @@ private:
     void RegisterWindowResources(CXmlNode root, CUIManager* manager);
     CControlUI* BuildChildren(CXmlNode node, CControlUI* parent, CUIManager* manager);
     void BuildInclude(CXmlNode include, CControlUI* parent, CUIManager* manager);
+    // A tree node joins its parent node, or the tree view it is placed in
+    // once its own children were built. False stops the level: the parent
+    // is neither a node nor a tree.
+    bool BuildTreeNode(CXmlNode element, CControlUI* parent, CUIManager* manager);
     static void ApplyAttributes(CControlUI* control, CXmlNode node, CUIManager* manager);
 
     CXmlDocument m_document;
