@@ -82,7 +82,7 @@ void CQuilletMain::InitWindow() {
 
 CMenuWnd* CQuilletMain::GetMenu() {
     if (m_menu == nullptr && m_hwnd != nullptr) {
-        m_menu = CreateOwned(new CMenuWnd, m_hwnd, L"", WS_POPUP, 0, 0, 0, 117, 139);
+        m_menu = CreateOwned(new CMenuWnd, m_hwnd, L"", WS_POPUP, 0, 0, 0, m_manager.Scale(117), m_manager.Scale(139));
         if (m_menu != nullptr) {
             m_menu->SetTarget(m_menuTarget);
         }
@@ -101,7 +101,8 @@ CharMap* CQuilletMain::GetCharMap() {
         RECT rect;
         ::GetWindowRect(*m_charMap, &rect);
         // Beside the main window rather than on top of it.
-        ::MoveWindow(*m_charMap, rect.left + 230, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+        ::MoveWindow(*m_charMap, rect.left + m_manager.Scale(230), rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, FALSE);
     }
     return m_charMap;
 }
@@ -405,7 +406,7 @@ LRESULT CQuilletMain::HandleCustomMessage(UINT message, WPARAM wParam, LPARAM lP
             RECT window;
             ::GetWindowRect(m_hwnd, &window);
             // Leaving across the title bar is a move towards the system buttons, not to the character map.
-            if (CursorPoint().y > window.top + kTitleBarHeight) {
+            if (CursorPoint().y > window.top + m_manager.Scale(kTitleBarHeight)) {
                 SwitchOut();
             }
         }
@@ -414,7 +415,7 @@ LRESULT CQuilletMain::HandleCustomMessage(UINT message, WPARAM wParam, LPARAM lP
         if (IsChecked(m_switchBox) && !IsMenuShown()) {
             RECT caption;
             ::GetWindowRect(m_hwnd, &caption);
-            caption.right -= kSystemButtonsWidth;
+            caption.right -= m_manager.Scale(kSystemButtonsWidth);
             const POINT cursor = CursorPoint();
             if (!::PtInRect(&caption, cursor) && cursor.x < caption.right) {
                 SwitchOut();

@@ -43,8 +43,9 @@ public:
 
 class SkinnedTree {
 public:
-    // `source` is markup or a resource number of type "XML".
-    explicit SkinnedTree(LPCWSTR source) {
+    // `source` is markup or a resource number of type "XML", built for a window of `dpi`.
+    explicit SkinnedTree(LPCWSTR source, int dpi = 96) {
+        manager().SetDpi(dpi);
         SkinUI::CLayoutBuilder builder;
         root = builder.Create(source, IS_INTRESOURCE(source) ? L"XML" : nullptr, nullptr, &manager());
         manager().AttachRoot(root);

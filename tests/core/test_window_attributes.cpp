@@ -16,6 +16,7 @@ namespace {
 class RecordingTarget : public IWindowAttributeTarget {
 public:
     HWND GetPaintWindow() const override { return window; }
+    int GetDpi() const override { return 96; }
     CControlUI* GetRoot() const override { return root; }
     void SetShowDirty(bool show) override { Record(L"showdirty", show); }
     void SetNoActivate(bool noActivate) override { Record(L"noactivate", noActivate); }

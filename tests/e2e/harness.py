@@ -75,6 +75,14 @@ class Program:
             self.process.wait()
 
 
+def set_log_pixels(dpi):
+    """The display DPI that programs started from now on see (Wine reads it at start)."""
+    result = subprocess.run([str(WINE_RUN), "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                             "/t", "REG_DWORD", "/d", str(dpi), "/f"], capture_output=True, check=False)
+    if result.returncode != 0:
+        raise AssertionError(f"LogPixels could not be set to {dpi}")
+
+
 def font_families(exe, prefix):
     """The font families that a fresh process of the same Wine server sees, by name prefix."""
     result = subprocess.run([str(WINE_RUN), str(exe), prefix], capture_output=True, check=False)

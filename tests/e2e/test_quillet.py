@@ -191,6 +191,30 @@ class RowActions(ProgramTest):
         self.assertEqual(self.program.wait_exit(30), 0, "exit code")
 
 
+def scaled(point):
+    """A point of the 96-DPI layout at 150 %."""
+    return tuple(value * 3 // 2 for value in point)
+
+
+class AtOneAndAHalfScale(ProgramTest):
+    """The program started at 144 DPI: its skin drawn 1.5 times as large."""
+
+    def setUp(self):
+        harness.set_log_pixels(144)
+        self.addCleanup(harness.set_log_pixels, 96)
+        super().setUp()
+
+    def test_a_drop_and_a_click_land_on_scaled_cells(self):
+        self.assertEqual(self.window.geometry()[2:], (1062, 600), "708 x 400 at 150 %")
+        self.window.drop(*scaled(LIST_MIDDLE), [self.alpha, self.beta])
+        self.expect_mounted({ALPHA, BETA}, "the fonts dropped on the scaled list")
+        self.window.click(*scaled(cell_middle(0, DELETE)))
+        self.expect_mounted({BETA}, '"×" of the first scaled row unmounts the first font')
+        self.window.click(*scaled(CLOSE))
+        self.assertEqual(self.program.wait_exit(30), 0, "exit code")
+        self.assertEqual(mounted(), set(), "closing unmounts the rest")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--program", required=True, help="quillet.exe")

@@ -247,9 +247,9 @@ SIZE CButtonUI::MeasureSize(SIZE available) {
     }
     const FontEntry* font = m_manager != nullptr ? m_manager->GetFontInfo(m_font) : nullptr;
     if (font == nullptr || font->textMetrics.tmHeight == 0) {
-        return SIZE{m_fixedWidth, m_fixedHeight};
+        return SIZE{GetFixedWidth(), 0};
     }
-    return SIZE{m_fixedWidth, font->textMetrics.tmHeight + kLineAllowance};
+    return SIZE{GetFixedWidth(), font->textMetrics.tmHeight + Scaled(kLineAllowance)};
 }
 
 void CButtonUI::RefreshStateBits() {

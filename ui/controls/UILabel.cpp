@@ -207,12 +207,17 @@ void CLabelUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
 }
 
 SIZE CLabelUI::MeasureSize(SIZE available) {
-    const SIZE fixed = {m_fixedWidth, m_fixedHeight};
+    const SIZE fixed = {GetFixedWidth(), GetFixedHeight()};
     if (m_fixedWidth > 0 && m_fixedHeight > 0) {
         return fixed;
     }
     const bool singleLine = (m_textStyle & DT_SINGLELINE) != 0;
     if (!singleLine && (available.cx != m_availableSize.cx || available.cy != m_availableSize.cy)) {
+        m_estimateStale = true;
+    }
+    // Fonts and lengths change with the window's DPI.
+    const int dpi = m_manager != nullptr ? m_manager->GetDpi() : 0;
+    if (dpi != m_estimateDpi) {
         m_estimateStale = true;
     }
     if (!m_estimateStale) {
@@ -225,12 +230,12 @@ SIZE CLabelUI::MeasureSize(SIZE available) {
         return fixed;
     }
     const UINT measureStyle = (m_textStyle & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT;
-    const RECT& padding = m_textPadding;
+    const RECT padding = GetTextPadding();
     SIZE estimate = fixed;
     RECT measured;
     if (singleLine) {
         if (m_fixedHeight == 0) {
-            estimate.cy = padding.top + font->textMetrics.tmHeight + padding.bottom + kLineAllowance;
+            estimate.cy = padding.top + font->textMetrics.tmHeight + padding.bottom + Scaled(kLineAllowance);
         }
         if (m_fixedWidth == 0) {
             measured = RECT{0, 0, kMeasureExtent, estimate.cy};
@@ -250,6 +255,7 @@ SIZE CLabelUI::MeasureSize(SIZE available) {
         }
     }
     m_availableSize = available;
+    m_estimateDpi = dpi;
     m_estimate = estimate;
     m_estimateStale = false;
     return m_estimate;
@@ -269,8 +275,9 @@ bool CLabelUI::ResolveDefaultColors() {
 }
 
 RECT CLabelUI::GetTextRect() const {
-    return RECT{m_itemRect.left + m_textPadding.left, m_itemRect.top + m_textPadding.top,
-                m_itemRect.right - m_textPadding.right, m_itemRect.bottom - m_textPadding.bottom};
+    const RECT padding = GetTextPadding();
+    return RECT{m_itemRect.left + padding.left, m_itemRect.top + padding.top, m_itemRect.right - padding.right,
+                m_itemRect.bottom - padding.bottom};
 }
 
 void CLabelUI::DrawTextIn(HDC dc, RECT& rect, DWORD color, UINT style) {

@@ -40,7 +40,7 @@ public:
     // DrawText flags: alignment, wrapping, ellipsis.
     UINT GetTextStyle() const { return m_textStyle; }
     void SetTextStyle(UINT style);
-    RECT GetTextPadding() const { return m_textPadding; }
+    RECT GetTextPadding() const { return Scaled(m_textPadding); }
     void SetTextPadding(RECT padding);
     bool IsShowHtml() const { return m_showHtml; }
     void SetShowHtml(bool showHtml);
@@ -77,6 +77,7 @@ private:
     SIZE m_availableSize = {0, 0};
     SIZE m_estimate = {0, 0};
     bool m_estimateStale = true;
+    int m_estimateDpi = 0;
     float m_luminousFuzz = 3.0f;
     int m_gradientLength = 0;
     int m_gradientAngle = 0;

@@ -59,7 +59,7 @@ void CListBodyUI::SetPos(RECT rect, bool needInvalidate) {
     if (info.GetColumnSpan(spanLeft, spanRight)) {
         availableWidth = spanRight - spanLeft;
     }
-    const int gap = m_childPadding + info.hLineSize;
+    const int gap = Scaled(m_childPadding + info.hLineSize);
     const int neededWidth = NeededWidth(SIZE{availableWidth, remainingHeight});
 
     LONG x = inner.left - (IsShown(m_horizontalScrollBar) ? m_horizontalScrollBar->GetScrollPos() : 0);
@@ -160,8 +160,9 @@ bool PaintListRows(HDC dc, const RECT& paintRect, CControlUI* stopControl, const
         }
         if (info.hLineSize > 0) {
             const RECT& place = row->GetPos();
-            const LONG lineY = place.bottom + row->GetPadding().bottom + info.hLineSize / 2;
-            CRenderer::DrawLine(dc, RECT{place.left, lineY, place.right, lineY}, info.hLineSize,
+            const int lineSize = body.Scaled(info.hLineSize);
+            const LONG lineY = place.bottom + row->GetPadding().bottom + lineSize / 2;
+            CRenderer::DrawLine(dc, RECT{place.left, lineY, place.right, lineY}, lineSize,
                                 body.AdjustColor(info.hLineColor));
         }
         if (!row->Paint(dc, paintRect, stopControl)) {

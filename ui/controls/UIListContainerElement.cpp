@@ -128,10 +128,10 @@ void CListContainerElementUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
 }
 
 SIZE CListContainerElementUI::MeasureSize(SIZE /*available*/) {
-    SIZE size = {m_fixedWidth, m_fixedHeight};
+    SIZE size = {GetFixedWidth(), GetFixedHeight()};
     if (size.cy == 0) {
         if (const ListInfo* info = m_row.GetListInfo()) {
-            size.cy = info->itemHeight;
+            size.cy = Scaled(info->itemHeight);
         }
     }
     return size;

@@ -27,7 +27,7 @@ RECT CListHBoxElementUI::CellRect(const ListInfo& info, int column, const RECT& 
     RECT cell = {place.left + padding.left, m_itemRect.top + padding.top, place.right - padding.right,
                  m_itemRect.bottom - padding.bottom};
     if (info.vLineSize > 0 && column != columns - 1) {
-        cell.right -= info.vLineSize;
+        cell.right -= Scaled(info.vLineSize);
     }
     return cell;
 }
@@ -65,8 +65,9 @@ bool CListHBoxElementUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stop
             if (!HasColumnWidth(place)) {
                 continue;
             }
-            const LONG x = place.right - info->vLineSize / 2;
-            CRenderer::DrawLine(dc, RECT{x, m_itemRect.top, x, m_itemRect.bottom}, info->vLineSize,
+            const int lineSize = Scaled(info->vLineSize);
+            const LONG x = place.right - lineSize / 2;
+            CRenderer::DrawLine(dc, RECT{x, m_itemRect.top, x, m_itemRect.bottom}, lineSize,
                                 AdjustColor(info->vLineColor));
         }
     }

@@ -24,7 +24,7 @@ LPVOID CListHeaderUI::GetInterface(LPCWSTR name) {
 }
 
 SIZE CListHeaderUI::MeasureSize(SIZE available) {
-    SIZE size = {0, m_fixedHeight};
+    SIZE size = {0, GetFixedHeight()};
     int tallest = 0;
     for (int index = 0; index < m_items.GetSize(); ++index) {
         const SIZE item = static_cast<CControlUI*>(m_items[index])->MeasureSize(available);
@@ -36,7 +36,7 @@ SIZE CListHeaderUI::MeasureSize(SIZE available) {
     if (size.cy == 0) {
         size.cy = tallest;
         if (m_manager != nullptr) {
-            const int line = m_manager->GetDefaultFontInfo()->textMetrics.tmHeight + kCaptionLeading;
+            const int line = m_manager->GetDefaultFontInfo()->textMetrics.tmHeight + Scaled(kCaptionLeading);
             if (size.cy < line) {
                 size.cy = line;
             }

@@ -66,10 +66,11 @@ void CListHeaderItemUI::SetFloat(bool isFloat) {
 
 RECT CListHeaderItemUI::GetSeparatorRect() const {
     RECT separator = m_itemRect;
-    if (m_sepWidth >= 0) {
-        separator.left = m_itemRect.right - m_sepWidth;
+    const int sepWidth = Scaled(m_sepWidth);
+    if (sepWidth >= 0) {
+        separator.left = m_itemRect.right - sepWidth;
     } else {
-        separator.right = m_itemRect.left - m_sepWidth;
+        separator.right = m_itemRect.left - sepWidth;
     }
     return separator;
 }
@@ -82,13 +83,13 @@ bool CListHeaderItemUI::InSeparator(POINT point) const {
 void CListHeaderItemUI::DragSeparator(POINT point) {
     const int delta = point.x - m_lastMouse.x;
     // Moves that come faster than the layout add up on the width asked for.
-    const int current = m_fixedWidth > 0 ? m_fixedWidth : GetWidth();
+    const int current = m_fixedWidth > 0 ? GetFixedWidth() : GetWidth();
     const int width = current + (m_sepWidth >= 0 ? delta : -delta);
-    if (width <= m_minWidth) {
+    if (width <= GetMinWidth()) {
         return;
     }
     m_lastMouse = point;
-    SetFixedWidth(width);
+    SetFixedWidth(Unscaled(width));
 }
 
 void CListHeaderItemUI::DoEvent(UIEvent& event) {
@@ -218,7 +219,7 @@ SIZE CListHeaderItemUI::MeasureSize(SIZE available) {
     if (m_fixedHeight > 0) {
         return CControlUI::MeasureSize(available);
     }
-    return SIZE{m_fixedWidth, m_manager->GetDefaultFontInfo()->textMetrics.tmHeight + kCaptionLeading};
+    return SIZE{GetFixedWidth(), m_manager->GetDefaultFontInfo()->textMetrics.tmHeight + Scaled(kCaptionLeading)};
 }
 
 void CListHeaderItemUI::PaintStateImage(HDC dc) {
@@ -248,7 +249,8 @@ void CListHeaderItemUI::PaintStateImage(HDC dc) {
     override.dest = &relative;
     if (!DrawImage(dc, m_sepImage, override) && m_sepColor != 0) {
         const LONG x = (separator.left + separator.right) / 2;
-        CRenderer::DrawLine(dc, RECT{x, separator.top, x, separator.bottom}, m_sepWidth, AdjustColor(m_sepColor));
+        CRenderer::DrawLine(dc, RECT{x, separator.top, x, separator.bottom}, Scaled(m_sepWidth),
+                            AdjustColor(m_sepColor));
     }
 }
 
@@ -259,8 +261,9 @@ void CListHeaderItemUI::PaintText(HDC dc) {
     if (m_text.IsEmpty()) {
         return;
     }
-    RECT textRect = {m_itemRect.left + m_textPadding.left, m_itemRect.top + m_textPadding.top,
-                     m_itemRect.right - m_textPadding.right, m_itemRect.bottom - m_textPadding.bottom};
+    const RECT padding = Scaled(m_textPadding);
+    RECT textRect = {m_itemRect.left + padding.left, m_itemRect.top + padding.top, m_itemRect.right - padding.right,
+                     m_itemRect.bottom - padding.bottom};
     if (m_showHtml) {
         int links = 0;
         CRenderer::DrawRichText(dc, m_manager, textRect, m_text, m_textColor, nullptr, nullptr, links, m_font,

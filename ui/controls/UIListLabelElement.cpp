@@ -84,9 +84,9 @@ SIZE CListLabelElementUI::MeasureSize(SIZE available) {
 CListLabelElementUI::EstimateInputs CListLabelElementUI::CurrentInputs(const ListInfo& info, LPCWSTR text,
                                                                        int defaultWidth) const {
     EstimateInputs inputs;
-    inputs.itemHeight = info.itemHeight;
+    inputs.itemHeight = Scaled(info.itemHeight);
     inputs.textStyle = info.textStyle;
-    inputs.textPadding = info.textPadding;
+    inputs.textPadding = Scaled(info.textPadding);
     if (const FontEntry* font = m_manager->GetFontInfo(info.font)) {
         inputs.fontFace = font->faceName;
         inputs.fontMetrics = font->textMetrics;
@@ -108,12 +108,12 @@ SIZE CListLabelElementUI::EstimateRow(SIZE available, LPCWSTR text, int defaultW
     if (info == nullptr || m_manager == nullptr) {
         return SIZE{0, 0};
     }
-    const int width = m_fixedWidth > 0 ? m_fixedWidth : defaultWidth;
+    const int width = m_fixedWidth > 0 ? GetFixedWidth() : defaultWidth;
     if (width > 0 && m_fixedHeight > 0) {
-        return SIZE{width, m_fixedHeight};
+        return SIZE{width, GetFixedHeight()};
     }
     if (width > 0 && m_fixedHeight == 0 && info->itemHeight > 0) {
-        return SIZE{width, info->itemHeight};
+        return SIZE{width, Scaled(info->itemHeight)};
     }
     const EstimateInputs inputs = CurrentInputs(*info, text, defaultWidth);
     const bool wraps = (info->textStyle & DT_SINGLELINE) == 0;
@@ -128,13 +128,13 @@ SIZE CListLabelElementUI::EstimateRow(SIZE available, LPCWSTR text, int defaultW
 }
 
 SIZE CListLabelElementUI::ComputeEstimate(SIZE available, const ListInfo& info, const EstimateInputs& inputs) const {
-    const RECT& padding = info.textPadding;
+    const RECT& padding = inputs.textPadding;
     const UINT measureStyle = info.textStyle & ~(DT_CENTER | DT_RIGHT);
-    SIZE size = {m_fixedWidth > 0 ? m_fixedWidth : inputs.defaultWidth,
-                 m_fixedHeight > 0 ? m_fixedHeight : info.itemHeight};
+    SIZE size = {m_fixedWidth > 0 ? GetFixedWidth() : inputs.defaultWidth,
+                 m_fixedHeight > 0 ? GetFixedHeight() : inputs.itemHeight};
     if ((info.textStyle & DT_SINGLELINE) != 0) {
         if (size.cy == 0) {
-            size.cy = padding.top + padding.bottom + inputs.fontMetrics.tmHeight + kRowLeading;
+            size.cy = padding.top + padding.bottom + inputs.fontMetrics.tmHeight + Scaled(kRowLeading);
         }
         if (size.cx == 0) {
             const RECT text = MeasureRowText(m_manager, inputs.text, info.font, measureStyle,
@@ -163,7 +163,7 @@ void CListLabelElementUI::DrawRowText(HDC dc, const RECT& rect) {
     if (info == nullptr || m_text.IsEmpty()) {
         return;
     }
-    RECT textRect = ShrinkByPadding(rect, info->textPadding);
+    RECT textRect = ShrinkByPadding(rect, Scaled(info->textPadding));
     const DWORD color = m_row.TextColor(*info);
     if (info->showHtml) {
         int links = 0;

@@ -66,7 +66,8 @@ void CListUI::SetPos(RECT rect, bool needInvalidate) {
     // The rows are laid out across the columns, so the header goes first.
     if (m_header != nullptr) {
         CHiddenCaptionsShown shown(m_header);
-        m_header->SetPos(RECT{rect.left + m_inset.left, 0, rect.right - m_inset.right, 0}, false);
+        const RECT inset = CContainerUI::GetInset();
+        m_header->SetPos(RECT{rect.left + inset.left, 0, rect.right - inset.right, 0}, false);
         TakeColumns(m_body->GetScrollPos().cx);
     } else {
         TakeColumns(0);

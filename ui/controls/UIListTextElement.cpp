@@ -98,7 +98,7 @@ void CListTextElementUI::DrawRowText(HDC dc, const RECT& rect) {
     const DWORD color = m_row.TextColor(*info);
     m_linkCount = 0;
     if (info->columnCount <= 0) {
-        DrawCell(dc, ShrinkByPadding(rect, info->textPadding), SingleText(), color, *info);
+        DrawCell(dc, ShrinkByPadding(rect, Scaled(info->textPadding)), SingleText(), color, *info);
     }
     const int columns = info->columnCount < kMaxListColumns ? info->columnCount : kMaxListColumns;
     for (int column = 0; column < columns; ++column) {
@@ -108,11 +108,12 @@ void CListTextElementUI::DrawRowText(HDC dc, const RECT& rect) {
         }
         RECT cell = {place.left, rect.top, place.right, rect.bottom};
         if (info->vLineSize > 0 && column != columns - 1) {
-            const LONG x = place.right - info->vLineSize / 2;
-            CRenderer::DrawLine(dc, RECT{x, rect.top, x, rect.bottom}, info->vLineSize, AdjustColor(info->vLineColor));
-            cell.right -= info->vLineSize;
+            const int lineSize = Scaled(info->vLineSize);
+            const LONG x = place.right - lineSize / 2;
+            CRenderer::DrawLine(dc, RECT{x, rect.top, x, rect.bottom}, lineSize, AdjustColor(info->vLineColor));
+            cell.right -= lineSize;
         }
-        DrawCell(dc, ShrinkByPadding(cell, info->textPadding), CellText(column), color, *info);
+        DrawCell(dc, ShrinkByPadding(cell, Scaled(info->textPadding)), CellText(column), color, *info);
     }
     for (int slot = m_linkCount; slot < kMaxLinks; ++slot) {
         ::SetRectEmpty(&m_linkRects[slot]);

@@ -86,7 +86,7 @@ void CScrollBarUI::Move(SIZE offset, bool needInvalidate) {
 }
 
 int CScrollBarUI::Thickness() const {
-    return m_horizontal ? m_fixedHeight : m_fixedWidth;
+    return m_horizontal ? GetFixedHeight() : GetFixedWidth();
 }
 
 void CScrollBarUI::LayoutParts() {

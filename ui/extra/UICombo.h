@@ -62,7 +62,7 @@ public:
     HWND GetDropWindow() const;
     UINT GetButtonState() const { return m_buttonState; }
     // Width (0: the combo's) and greatest height of the popup.
-    SIZE GetDropBoxSize() const { return m_dropBoxSize; }
+    SIZE GetDropBoxSize() const { return Scaled(m_dropBoxSize); }
     // Attributes given to the popup's scrolling body.
     LPCWSTR GetDropBoxAttributeList() const { return m_dropBoxAttributes; }
 

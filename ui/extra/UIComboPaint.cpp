@@ -39,7 +39,7 @@ SIZE CComboUI::MeasureSize(SIZE available) {
     if (m_fixedHeight > 0 || m_manager == nullptr) {
         return CControlUI::MeasureSize(available);
     }
-    return SIZE{m_fixedWidth, m_manager->GetDefaultFontInfo()->textMetrics.tmHeight + kTextLeading};
+    return SIZE{GetFixedWidth(), m_manager->GetDefaultFontInfo()->textMetrics.tmHeight + Scaled(kTextLeading)};
 }
 
 bool CComboUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stopControl) {
@@ -71,7 +71,7 @@ void CComboUI::PaintText(HDC dc) {
     if (row == nullptr) {
         return;
     }
-    const RECT rect = ShrinkByPadding(m_itemRect, m_textPadding);
+    const RECT rect = ShrinkByPadding(m_itemRect, Scaled(m_textPadding));
     if (IListItemUI* item = AsListItem(row)) {
         item->DrawRowText(dc, rect);
         return;

@@ -74,7 +74,7 @@ RECT CComboWnd::ScreenPlace() const {
     RECT rect = {item.left, item.bottom, box.cx > 0 ? item.left + box.cx : item.right, item.bottom};
     const int maxHeight = std::max(static_cast<int>(box.cy), 0);
     const SIZE available = {rect.right - rect.left, maxHeight};
-    int height = kFrameHeight;
+    int height = combo.Scaled(kFrameHeight);
     for (int index = 0; index < combo.GetCount() && height < maxHeight; ++index) {
         CControlUI* row = combo.GetItemAt(index);
         if (row->IsVisible()) {
@@ -99,6 +99,7 @@ void CComboWnd::OnCreate() {
     m_manager.Init(m_hwnd);
     // Rows are drawn with the fonts and images they were measured with in the combo's window.
     m_manager.BorrowResourcesFrom(m_combo->GetManager());
+    m_manager.SetDpi(m_combo->GetManager()->GetDpi());
     m_body = new CComboBodyUI(*m_combo);
     m_body->SetManager(&m_manager, nullptr, false);
     if (LPCWSTR defaults = m_manager.GetClassDefaults(L"VerticalLayout")) {

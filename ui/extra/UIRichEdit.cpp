@@ -54,8 +54,9 @@ void CRichEditUI::PaintText(HDC dc) {
     if (m_manager == nullptr || m_text.IsEmpty()) {
         return;
     }
-    RECT rect = {m_itemRect.left + m_textPadding.left, m_itemRect.top + m_textPadding.top,
-                 m_itemRect.right - m_textPadding.right, m_itemRect.bottom - m_textPadding.bottom};
+    const RECT padding = Scaled(m_textPadding);
+    RECT rect = {m_itemRect.left + padding.left, m_itemRect.top + padding.top, m_itemRect.right - padding.right,
+                 m_itemRect.bottom - padding.bottom};
     RECT clipRect;
     if (!::IntersectRect(&clipRect, &rect, &m_paintRect)) {
         return;

@@ -79,8 +79,8 @@ RECT CSliderUI::GetThumbRect() const {
     const long long top = m_itemRect.top;
     const long long right = m_itemRect.right;
     const long long bottom = m_itemRect.bottom;
-    const LONG width = m_thumbSize.cx;
-    const LONG height = m_thumbSize.cy;
+    const LONG width = GetThumbSize().cx;
+    const LONG height = GetThumbSize().cy;
     RECT thumb;
     if (m_horizontal) {
         thumb.left = static_cast<LONG>(left + Scale(right - left - width, range.Offset(), range.Span()));
@@ -102,14 +102,14 @@ int CSliderUI::ValueAt(POINT point) const {
     const long long top = m_itemRect.top;
     const long long right = m_itemRect.right;
     const long long bottom = m_itemRect.bottom;
-    const long long halfWidth = m_thumbSize.cx / 2;
-    const long long halfHeight = m_thumbSize.cy / 2;
+    const long long halfWidth = GetThumbSize().cx / 2;
+    const long long halfHeight = GetThumbSize().cy / 2;
     long long value;
     if (m_horizontal) {
         if (point.x >= right - halfWidth) {
             value = range.max;
         } else if (point.x > left + halfWidth) {
-            value = range.min + Scale(range.Span(), point.x - halfWidth - left, right - left - m_thumbSize.cx);
+            value = range.min + Scale(range.Span(), point.x - halfWidth - left, right - left - GetThumbSize().cx);
         } else {
             value = range.min;
         }
@@ -117,7 +117,7 @@ int CSliderUI::ValueAt(POINT point) const {
         if (point.y >= bottom - halfHeight) {
             value = range.min;
         } else if (point.y > top + halfHeight) {
-            value = range.min + Scale(range.Span(), bottom - halfHeight - point.y, bottom - top - m_thumbSize.cy);
+            value = range.min + Scale(range.Span(), bottom - halfHeight - point.y, bottom - top - GetThumbSize().cy);
         } else {
             value = range.max;
         }

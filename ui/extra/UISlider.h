@@ -20,7 +20,7 @@ public:
 
     // Where the thumb lies for the current value, in window client coordinates.
     RECT GetThumbRect() const;
-    SIZE GetThumbSize() const { return m_thumbSize; }
+    SIZE GetThumbSize() const { return Scaled(m_thumbSize); }
     // A negative extent reads as 0. Takes effect at the next paint.
     void SetThumbSize(SIZE size);
     // What one notch of the wheel adds or takes away.

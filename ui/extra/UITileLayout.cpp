@@ -55,7 +55,8 @@ void CTileLayoutUI::SetRowGap(int gap) {
 }
 
 int CTileLayoutUI::ArrangeColumns(int width, int scrollWidth, bool horizontalBar, int placed, int& gap) {
-    const int64_t itemWidth = m_itemSize.cx;
+    const SIZE itemSize = GetItemSize();
+    const int64_t itemWidth = itemSize.cx;
     if (m_columns > 0) {
         m_columnsInUse = m_columns;
         if (m_columns < 2) {
@@ -67,15 +68,15 @@ int CTileLayoutUI::ArrangeColumns(int width, int scrollWidth, bool horizontalBar
         const int64_t shown = std::min(placed, m_columns);
         return ToCoordinate(shown * itemWidth + gap * std::max<int64_t>(shown - 1, 0));
     }
-    if (width < m_itemSize.cx) {
+    if (width < itemSize.cx) {
         m_columnsInUse = 1;
-        return m_itemSize.cx;
+        return itemSize.cx;
     }
-    m_columnsInUse = std::max(width / Divisor(m_itemSize.cx), 1);
+    m_columnsInUse = std::max(width / Divisor(itemSize.cx), 1);
     if (m_columnsInUse < 2) {
         gap = 0;
     } else if (gap < 1) {
-        gap = std::max((width % Divisor(m_itemSize.cx)) / (m_columnsInUse - 1), 0);
+        gap = std::max((width % Divisor(itemSize.cx)) / (m_columnsInUse - 1), 0);
     }
     return width;
 }
@@ -103,11 +104,11 @@ void CTileLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         const CControlUI* child = GetItemAt(index);
         placed += child->IsVisible() && !child->IsFloat() ? 1 : 0;
     }
-    int gap = m_childPadding;
+    int gap = Scaled(m_childPadding);
     const int neededWidth = ArrangeColumns(width, scrollWidth, horizontalBar, placed, gap);
     const int columns = m_columnsInUse;
-    const int64_t cellWidth = m_itemSize.cx;
-    const int64_t cellHeight = m_itemSize.cy;
+    const int64_t cellWidth = GetItemSize().cx;
+    const int64_t cellHeight = GetItemSize().cy;
     const int scrollX = horizontalBar ? m_horizontalScrollBar->GetScrollPos() : 0;
     const int scrollY = verticalBar ? m_verticalScrollBar->GetScrollPos() : 0;
     // A cell's index counts every child, hidden and float ones too: the rows follow the last cell placed.
@@ -127,7 +128,7 @@ void CTileLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         const int h = std::max(std::min(ToCoordinate(cellHeight - p.top - p.bottom), child->GetMaxHeight()), 0);
         const int x = ToCoordinate(area.left + (index % columns) * (gap + cellWidth) - scrollX);
         const int y =
-            ToCoordinate(area.top + static_cast<int64_t>(index / columns) * (m_rowGap + cellHeight) - scrollY);
+            ToCoordinate(area.top + static_cast<int64_t>(index / columns) * (Scaled(m_rowGap) + cellHeight) - scrollY);
         RECT place;
         if (m_childAlign == DT_CENTER) {
             const int d = ToCoordinate((cellWidth - w) / 2);
@@ -154,7 +155,7 @@ void CTileLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         child->SetPos(place, false);
     }
     m_rows = lastCell < 0 ? 1 : lastCell / columns + 1;
-    const int neededHeight = ToCoordinate(m_rows * cellHeight + static_cast<int64_t>(m_rows - 1) * m_rowGap);
+    const int neededHeight = ToCoordinate(m_rows * cellHeight + static_cast<int64_t>(m_rows - 1) * Scaled(m_rowGap));
     UpdateScrollBars(area, neededWidth, neededHeight);
 }
 

@@ -13,12 +13,12 @@ public:
     void SetPos(RECT rect, bool needInvalidate = true) override;
     void SetAttribute(LPCWSTR name, LPCWSTR value) override;
 
-    SIZE GetItemSize() const { return m_itemSize; }
+    SIZE GetItemSize() const { return Scaled(m_itemSize); }
     void SetItemSize(SIZE size);
     // 0: as many as fit; negative values are ignored.
     int GetColumns() const { return m_columns; }
     void SetColumns(int columns);
-    int GetRowGap() const { return m_rowGap; }
+    int GetRowGap() const { return Scaled(m_rowGap); }
     void SetRowGap(int gap);
 
     // What the last layout used.

@@ -148,8 +148,9 @@ bool CTreeNodeUI::InsertChildNode(CTreeNodeUI* child, int index) {
         return false;
     }
     child->m_parentNode = this;
+    child->m_indent = m_indent + kIndentStep;
     child->m_indentation->SetVisible(true);
-    child->m_indentation->SetFixedWidth(m_indentation->GetFixedWidth() + kIndentStep);
+    child->m_indentation->SetFixedWidth(child->m_indent);
     child->m_item->SetGroup(m_item->GetGroup());
     child->SetVisible(IsSelfVisible() && IsFolderOpen());
     FollowParents(child);
@@ -164,14 +165,16 @@ bool CTreeNodeUI::InsertChildNode(CTreeNodeUI* child, int index) {
 void CTreeNodeUI::FollowParents(CTreeNodeUI* top) {
     ForEachDescendant(top, [](CTreeNodeUI* node) {
         const CTreeNodeUI* parent = node->m_parentNode;
+        node->m_indent = parent->m_indent + kIndentStep;
         node->m_indentation->SetVisible(true);
-        node->m_indentation->SetFixedWidth(parent->m_indentation->GetFixedWidth() + kIndentStep);
+        node->m_indentation->SetFixedWidth(node->m_indent);
         node->m_item->SetGroup(parent->m_item->GetGroup());
         node->SetVisible(parent->IsSelfVisible() && parent->IsFolderOpen());
     });
 }
 
 void CTreeNodeUI::TakeRootPlace() {
+    m_indent = kRootIndent;
     m_indentation->SetVisible(false);
     m_indentation->SetFixedWidth(kRootIndent);
     FollowParents(this);

@@ -91,6 +91,7 @@ private:
     CCheckBoxUI* m_checkBox = nullptr;
     COptionUI* m_item = nullptr;
     TreeItemColors m_colors;
+    int m_indent = kRootIndent;  // the indentation's width, in 96-DPI units
     CTreeNodeUI* m_parentNode = nullptr;
     CTreeViewUI* m_treeView = nullptr;
     CPtrArray m_children;

@@ -132,7 +132,8 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
             neededCross = crossSize;
         }
     }
-    const int gaps = placedCount > 1 ? (placedCount - 1) * m_childPadding : 0;
+    const int childPadding = Scaled(m_childPadding);
+    const int gaps = placedCount > 1 ? (placedCount - 1) * childPadding : 0;
     fixedTotal += gaps;
     int expand = 0;
     if (adjustableCount > 0) {
@@ -162,7 +163,7 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         const int mainRoom = Smaller(remaining, axis.MainLimit(*child));
         remainingFixed -= pad.before + pad.after;
         if (!firstPlaced) {
-            remainingFixed -= m_childPadding;
+            remainingFixed -= childPadding;
         }
         const SIZE estimate = child->MeasureSize(axis.MakeSize(mainRoom, crossRoom));
 
@@ -216,9 +217,9 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
         const LONG mainStart = cursor + pad.before;
         child->SetPos(axis.MakeRect(mainStart, mainStart + mainSize, crossStart, crossStart + crossSize), false);
 
-        cursor += mainSize + pad.before + pad.after + m_childPadding;
+        cursor += mainSize + pad.before + pad.after + childPadding;
         neededMain += mainSize + pad.before + pad.after;
-        remaining -= mainSize + pad.after + m_childPadding;
+        remaining -= mainSize + pad.after + childPadding;
         firstPlaced = false;
     });
     const SIZE needed = axis.MakeSize(neededMain + gaps, neededCross);
@@ -228,13 +229,14 @@ void CBoxLayoutUI::SetPos(RECT rect, bool needInvalidate) {
 RECT CBoxLayoutUI::GetThumbRect(bool useNew) const {
     const Axis axis{m_vertical};
     RECT thumb = useNew && IsSeparatorDragging() ? m_newPos : m_itemRect;
-    if (m_sepSize < 0) {
-        const LONG handleEnd = axis.Start(thumb) - m_sepSize;
+    const int sepSize = Scaled(m_sepSize);
+    if (sepSize < 0) {
+        const LONG handleEnd = axis.Start(thumb) - sepSize;
         if (handleEnd < axis.End(thumb)) {
             axis.End(thumb) = handleEnd;
         }
     } else {
-        const LONG handleStart = axis.End(thumb) - m_sepSize;
+        const LONG handleStart = axis.End(thumb) - sepSize;
         if (handleStart > axis.Start(thumb)) {
             axis.Start(thumb) = handleStart;
         }
@@ -309,7 +311,7 @@ void CBoxLayoutUI::DragSeparator(POINT pointer) {
     m_lastMouse = pointer;
     RECT moved = m_newPos;
     const bool atStart = m_sepSize < 0;
-    const int thickness = atStart ? -m_sepSize : m_sepSize;
+    const int thickness = Scaled(atStart ? -m_sepSize : m_sepSize);
 
     // The edge follows only while the pointer is on the handle or beyond it
     // in the direction of the move, so that the part of the handle grabbed
@@ -353,7 +355,7 @@ void CBoxLayoutUI::DragSeparator(POINT pointer) {
 
     const RECT oldPreview = GetThumbRect(true);
     m_newPos = moved;
-    (m_vertical ? m_fixedHeight : m_fixedWidth) = axis.Length(moved);
+    (m_vertical ? m_fixedHeight : m_fixedWidth) = Unscaled(axis.Length(moved));
     if (m_sepImmMode) {
         m_itemRect = m_newPos;
         NeedParentLayout();

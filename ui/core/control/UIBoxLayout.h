@@ -32,7 +32,7 @@ protected:
 
     // Thickness of the separator: negative at the start edge (top or left),
     // positive at the end edge, 0 for none.
-    int GetSepSize() const { return m_sepSize; }
+    int GetSepSize() const { return Scaled(m_sepSize); }
     void SetSepSize(int size) { m_sepSize = size; }
 
 private:

@@ -177,8 +177,9 @@ void CContainerUI::SetManager(CUIManager* manager, CControlUI* parent, bool init
 }
 
 RECT CContainerUI::InsetArea() const {
-    return RECT{m_itemRect.left + m_inset.left, m_itemRect.top + m_inset.top, m_itemRect.right - m_inset.right,
-                m_itemRect.bottom - m_inset.bottom};
+    const RECT inset = CContainerUI::GetInset();
+    return RECT{m_itemRect.left + inset.left, m_itemRect.top + inset.top, m_itemRect.right - inset.right,
+                m_itemRect.bottom - inset.bottom};
 }
 
 RECT CContainerUI::GetClientPos() const {
@@ -392,7 +393,7 @@ bool CContainerUI::PaintScrollBars(HDC dc, const RECT& paintRect, CControlUI* st
 }
 
 RECT CContainerUI::GetInset() const {
-    return m_inset;
+    return Scaled(m_inset);
 }
 
 void CContainerUI::SetInset(RECT inset) {
@@ -401,7 +402,7 @@ void CContainerUI::SetInset(RECT inset) {
 }
 
 int CContainerUI::GetChildPadding() const {
-    return m_childPadding;
+    return Scaled(m_childPadding);
 }
 
 void CContainerUI::SetChildPadding(int padding) {

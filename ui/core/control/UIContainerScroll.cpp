@@ -78,7 +78,7 @@ int CContainerUI::VerticalLineStep() const {
     if (m_verticalScrollBar != nullptr && m_verticalScrollBar->GetLineSize() > 1) {
         return m_verticalScrollBar->GetLineSize();
     }
-    int step = kMinimumLineStep;
+    int step = Scaled(kMinimumLineStep);
     if (m_manager != nullptr) {
         step += m_manager->GetDefaultFontInfo()->textMetrics.tmHeight;
     }
@@ -89,12 +89,13 @@ int CContainerUI::HorizontalLineStep() const {
     if (m_horizontalScrollBar != nullptr && m_horizontalScrollBar->GetLineSize() > 1) {
         return m_horizontalScrollBar->GetLineSize();
     }
-    return kMinimumLineStep;
+    return Scaled(kMinimumLineStep);
 }
 
 // A page is the visible part of the content.
 int CContainerUI::VerticalPage() const {
-    int page = Height(m_itemRect) - m_inset.top - m_inset.bottom;
+    const RECT inset = CContainerUI::GetInset();
+    int page = Height(m_itemRect) - inset.top - inset.bottom;
     if (IsShown(m_horizontalScrollBar)) {
         page -= m_horizontalScrollBar->GetFixedHeight();
     }
@@ -102,7 +103,8 @@ int CContainerUI::VerticalPage() const {
 }
 
 int CContainerUI::HorizontalPage() const {
-    int page = Width(m_itemRect) - m_inset.left - m_inset.right;
+    const RECT inset = CContainerUI::GetInset();
+    int page = Width(m_itemRect) - inset.left - inset.right;
     if (IsShown(m_verticalScrollBar)) {
         page -= m_verticalScrollBar->GetFixedWidth();
     }

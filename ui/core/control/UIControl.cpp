@@ -174,10 +174,11 @@ void CControlUI::SetPos(RECT rect, bool needInvalidate) {
         const int parentHeight = parentRect.bottom - parentRect.top;
         m_itemRect = rect;
         ::OffsetRect(&m_itemRect, parentRect.left, parentRect.top);
-        m_fixedXY.cx = rect.left - FractionOf(m_floatPercent.left, parentWidth);
-        m_fixedXY.cy = rect.top - FractionOf(m_floatPercent.top, parentHeight);
-        m_fixedWidth = rect.right - m_fixedXY.cx - FractionOf(m_floatPercent.right, parentWidth);
-        m_fixedHeight = rect.bottom - m_fixedXY.cy - FractionOf(m_floatPercent.bottom, parentHeight);
+        const LONG x = rect.left - FractionOf(m_floatPercent.left, parentWidth);
+        const LONG y = rect.top - FractionOf(m_floatPercent.top, parentHeight);
+        m_fixedXY = SIZE{Unscaled(x), Unscaled(y)};
+        m_fixedWidth = Unscaled(rect.right - x - FractionOf(m_floatPercent.right, parentWidth));
+        m_fixedHeight = Unscaled(rect.bottom - y - FractionOf(m_floatPercent.bottom, parentHeight));
     }
 
     if (m_manager == nullptr) {
@@ -220,11 +221,12 @@ void CControlUI::PlaceCover() {
 }
 
 RECT CControlUI::GetFloatRect(int parentWidth, int parentHeight) const {
+    const SIZE xy = GetFixedXY();
     return RECT{
-        FractionOf(m_floatPercent.left, parentWidth) + m_fixedXY.cx,
-        FractionOf(m_floatPercent.top, parentHeight) + m_fixedXY.cy,
-        FractionOf(m_floatPercent.right, parentWidth) + m_fixedXY.cx + m_fixedWidth,
-        FractionOf(m_floatPercent.bottom, parentHeight) + m_fixedXY.cy + m_fixedHeight,
+        FractionOf(m_floatPercent.left, parentWidth) + xy.cx,
+        FractionOf(m_floatPercent.top, parentHeight) + xy.cy,
+        FractionOf(m_floatPercent.right, parentWidth) + xy.cx + GetFixedWidth(),
+        FractionOf(m_floatPercent.bottom, parentHeight) + xy.cy + GetFixedHeight(),
     };
 }
 
@@ -259,7 +261,7 @@ int CControlUI::GetY() const {
 }
 
 RECT CControlUI::GetPadding() const {
-    return m_padding;
+    return Scaled(m_padding);
 }
 
 void CControlUI::SetPadding(RECT padding) {
@@ -268,7 +270,7 @@ void CControlUI::SetPadding(RECT padding) {
 }
 
 SIZE CControlUI::GetFixedXY() const {
-    return m_fixedXY;
+    return Scaled(m_fixedXY);
 }
 
 void CControlUI::SetFixedXY(SIZE xy) {
@@ -286,7 +288,7 @@ void CControlUI::SetFloatPercent(FloatPercent percent) {
 }
 
 int CControlUI::GetFixedWidth() const {
-    return m_fixedWidth;
+    return Scaled(m_fixedWidth);
 }
 
 void CControlUI::SetFixedWidth(int width) {
@@ -298,7 +300,7 @@ void CControlUI::SetFixedWidth(int width) {
 }
 
 int CControlUI::GetFixedHeight() const {
-    return m_fixedHeight;
+    return Scaled(m_fixedHeight);
 }
 
 void CControlUI::SetFixedHeight(int height) {
@@ -310,7 +312,7 @@ void CControlUI::SetFixedHeight(int height) {
 }
 
 int CControlUI::GetMinWidth() const {
-    return m_minWidth;
+    return Scaled(m_minWidth);
 }
 
 void CControlUI::SetMinWidth(int width) {
@@ -322,7 +324,7 @@ void CControlUI::SetMinWidth(int width) {
 }
 
 int CControlUI::GetMaxWidth() const {
-    return m_maxWidth > m_minWidth ? m_maxWidth : m_minWidth;
+    return Scaled(m_maxWidth > m_minWidth ? m_maxWidth : m_minWidth);
 }
 
 void CControlUI::SetMaxWidth(int width) {
@@ -334,7 +336,7 @@ void CControlUI::SetMaxWidth(int width) {
 }
 
 int CControlUI::GetMinHeight() const {
-    return m_minHeight;
+    return Scaled(m_minHeight);
 }
 
 void CControlUI::SetMinHeight(int height) {
@@ -346,7 +348,7 @@ void CControlUI::SetMinHeight(int height) {
 }
 
 int CControlUI::GetMaxHeight() const {
-    return m_maxHeight > m_minHeight ? m_maxHeight : m_minHeight;
+    return Scaled(m_maxHeight > m_minHeight ? m_maxHeight : m_minHeight);
 }
 
 void CControlUI::SetMaxHeight(int height) {
@@ -371,7 +373,7 @@ void CControlUI::SetToolTipWidth(int width) {
 }
 
 int CControlUI::GetToolTipWidth() const {
-    return m_toolTipWidth;
+    return Scaled(m_toolTipWidth);
 }
 
 WCHAR CControlUI::GetShortcut() const {
@@ -573,7 +575,23 @@ void CControlUI::DoEvent(UIEvent& event) {
 }
 
 SIZE CControlUI::MeasureSize(SIZE /*available*/) {
-    return SIZE{m_fixedWidth, m_fixedHeight};
+    return SIZE{GetFixedWidth(), GetFixedHeight()};
+}
+
+int CControlUI::Scaled(int length) const {
+    return m_manager != nullptr ? m_manager->Scale(length) : length;
+}
+
+RECT CControlUI::Scaled(const RECT& lengths) const {
+    return m_manager != nullptr ? m_manager->Scale(lengths) : lengths;
+}
+
+SIZE CControlUI::Scaled(SIZE lengths) const {
+    return m_manager != nullptr ? m_manager->Scale(lengths) : lengths;
+}
+
+int CControlUI::Unscaled(int pixels) const {
+    return m_manager != nullptr ? m_manager->Unscale(pixels) : pixels;
 }
 
 void CControlUI::Invalidate() {

@@ -167,6 +167,13 @@ public:
     virtual void PaintBorder(HDC dc);
     virtual void DoPostPaint(HDC dc, const RECT& paintRect);
 
+    // 96-DPI units to the pixels of the manager's window, and back; unchanged
+    // while the control has no manager.
+    int Scaled(int length) const;
+    RECT Scaled(const RECT& lengths) const;
+    SIZE Scaled(SIZE lengths) const;
+    int Unscaled(int pixels) const;
+
     // Where a float control asks to be inside a parent of this size, relative
     // to the parent's top-left corner.
     RECT GetFloatRect(int parentWidth, int parentHeight) const;
@@ -196,12 +203,12 @@ public:
     void SetFocusBorderColor(DWORD color);
     bool IsColorHSL() const { return m_colorHSL; }
     void SetColorHSL(bool colorHSL);
-    RECT GetBorderSize() const { return m_borderSize; }
+    RECT GetBorderSize() const { return Scaled(m_borderSize); }
     void SetBorderSize(int size);
     void SetBorderSize(RECT sizes);
     int GetBorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(int style);
-    SIZE GetBorderRound() const { return m_borderRound; }
+    SIZE GetBorderRound() const { return Scaled(m_borderRound); }
     void SetBorderRound(int width, int height);
 
     CUIString GetVirtualWnd() const;

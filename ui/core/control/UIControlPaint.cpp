@@ -36,7 +36,8 @@ bool CControlUI::Paint(HDC dc, const RECT& paintRect, CControlUI* stopControl) {
 bool CControlUI::DoPaint(HDC dc, const RECT& /*paintRect*/, CControlUI* /*stopControl*/) {
     CClipScope roundClip;
     if (m_borderRound.cx > 0 || m_borderRound.cy > 0) {
-        roundClip.ClipToRoundRect(dc, m_paintRect, m_itemRect, m_borderRound.cx, m_borderRound.cy);
+        const SIZE round = GetBorderRound();
+        roundClip.ClipToRoundRect(dc, m_paintRect, m_itemRect, round.cx, round.cy);
     }
     PaintBkColor(dc);
     PaintBkImage(dc);
@@ -87,9 +88,10 @@ void CControlUI::PaintBorder(HDC dc) {
     }
     const DWORD color = AdjustColor(m_focused && m_focusBorderColor != 0 ? m_focusBorderColor : m_borderColor);
     const RECT& item = m_itemRect;
-    const RECT& widths = m_borderSize;
+    const RECT widths = GetBorderSize();
     if (m_borderRound.cx > 0 || m_borderRound.cy > 0) {
-        CRenderer::DrawRoundRect(dc, item, widths.left, m_borderRound.cx, m_borderRound.cy, color, m_borderStyle);
+        const SIZE round = GetBorderRound();
+        CRenderer::DrawRoundRect(dc, item, widths.left, round.cx, round.cy, color, m_borderStyle);
         return;
     }
     if (widths.top == widths.left && widths.right == widths.left && widths.bottom == widths.left) {

@@ -94,6 +94,9 @@ void CUIManager::Init(HWND hwnd, LPCWSTR name) {
     m_hwnd = hwnd;
     m_paintDC = hwnd != nullptr ? ::GetDC(hwnd) : nullptr;
     m_resources.SetPaintDC(m_paintDC);
+    if (hwnd != nullptr) {
+        TakeWindowDpi();
+    }
     CPtrArray& managers = InitializedManagers();
     if (hwnd != nullptr && managers.Find(this) < 0) {
         managers.Add(this);

@@ -188,16 +188,28 @@ public:
     static void ProcessLanguageTokens(CUIString& text);
 
     // The attributes of a skin's root element.
+    // The window's dots per inch. Skins and the setters of lengths speak
+    // 96-DPI units; positions, events and the getters of lengths are in the
+    // window's pixels. A new DPI makes the fonts anew and lays the tree out again.
+    int GetDpi() const override { return m_dpi; }
+    void SetDpi(int dpi);
+    // 96-DPI units to the window's pixels, and back.
+    int Scale(int length) const;
+    RECT Scale(const RECT& lengths) const;
+    SIZE Scale(SIZE lengths) const;
+    int Unscale(int pixels) const;
+
     void SetWindowAttribute(LPCWSTR name, LPCWSTR value);
     void AddWindowCustomAttribute(LPCWSTR name, LPCWSTR value);
     LPCWSTR GetWindowCustomAttribute(LPCWSTR name);
     void RemoveAllWindowCustomAttributes();
-    SIZE GetInitSize() const { return m_windowAttributes.GetInitSize(); }
-    SIZE GetMinInfo() const { return m_windowAttributes.GetMinInfo(); }
-    SIZE GetMaxInfo() const { return m_windowAttributes.GetMaxInfo(); }
-    RECT GetSizeBox() const { return m_windowAttributes.GetSizeBox(); }
-    RECT GetCaptionRect() const { return m_windowAttributes.GetCaptionRect(); }
-    SIZE GetRoundCorner() const { return m_windowAttributes.GetRoundCorner(); }
+    // The window settings of the skin, in the window's pixels.
+    SIZE GetInitSize() const { return Scale(m_windowAttributes.GetInitSize()); }
+    SIZE GetMinInfo() const { return Scale(m_windowAttributes.GetMinInfo()); }
+    SIZE GetMaxInfo() const { return Scale(m_windowAttributes.GetMaxInfo()); }
+    RECT GetSizeBox() const { return Scale(m_windowAttributes.GetSizeBox()); }
+    RECT GetCaptionRect() const { return Scale(m_windowAttributes.GetCaptionRect()); }
+    SIZE GetRoundCorner() const { return Scale(m_windowAttributes.GetRoundCorner()); }
 
     // Where resources are read from, for the whole process.
     static void SetInstance(HINSTANCE instance);
@@ -274,6 +286,8 @@ private:
     void OnSize(WPARAM wParam, LPARAM lParam);
     void OnTimer(WPARAM wParam, LPARAM lParam);
     void OnGetMinMaxInfo(LPARAM lParam);
+    void TakeWindowDpi();
+    bool OnDpiChanged(WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void ArmMouseTracking();
     void ShowToolTip(CControlUI* control, POINT point);
@@ -311,6 +325,7 @@ private:
     bool m_mouseCaptured = false;
     bool m_useVirtualWindows = false;
     bool m_asyncPosted = false;
+    int m_dpi = 96;
     int m_handlerDepth = 0;  // MessageHandler calls in progress
     CLifeGuard* m_guards = nullptr;
     CPtrArray m_notifiers;

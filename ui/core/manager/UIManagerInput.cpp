@@ -143,6 +143,9 @@ bool CUIManager::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(lParam);
         return false;
+    case 0x02E0:  // WM_DPICHANGED, which older SDKs lack
+        result = 0;
+        return OnDpiChanged(wParam, lParam);
     case WM_SIZE:
         OnSize(wParam, lParam);
         result = 0;

@@ -6,6 +6,7 @@
 #include "ui/core/gdi/UIRenderFill.h"
 #include "ui/core/render/UIPlainText.h"
 #include "ui/core/render/UIRichText.h"
+#include "ui/core/render/UIScaledImage.h"
 
 // The renderer takes fonts and images from the window's manager.
 #include "ui/core/manager/UIManager.h"
@@ -113,7 +114,12 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
     if (source.bottom > image.height) {
         source.bottom = image.height;
     }
-    const RECT& relative = override.dest != nullptr ? *override.dest : info.dest;
+    ScaledImagePart part;
+    if (!ScaleImagePart(*manager, info, source, &part)) {
+        return true;
+    }
+    // A skin's "dest" is in 96-DPI units; a caller's override is in pixels already.
+    const RECT relative = override.dest != nullptr ? *override.dest : manager->Scale(info.dest);
     RECT dest = itemRect;
     if (!IsZero(relative)) {
         dest.left = itemRect.left + relative.left;
@@ -125,7 +131,7 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
     const BYTE fade = override.fade >= 0 ? static_cast<BYTE>(override.fade > 255 ? 255 : override.fade) : info.fade;
     RECT overlap;
     if (::IntersectRect(&overlap, &dest, &itemRect) && ::IntersectRect(&overlap, &dest, &paintRect)) {
-        Render::DrawImageComposed(dc, image.bitmap, dest, paintRect, source, info.corner, image.hasAlpha, fade,
+        Render::DrawImageComposed(dc, part.bitmap, dest, paintRect, part.source, part.corner, image.hasAlpha, fade,
                                   info.hole, info.xTiled, info.yTiled);
     }
     return true;

@@ -177,10 +177,14 @@ bool KeepOriginalBits(ImageEntry* entry) {
 void FreeImageEntry(ImageEntry* entry, bool deleteEntry) {
     if (entry == nullptr)
         return;
-    if (entry->bitmap != nullptr) {
-        ForgetComposedImages(entry->bitmap);
-        DeleteObject(entry->bitmap);
+    for (HBITMAP bitmap : {entry->bitmap, entry->scaledBitmap}) {
+        if (bitmap != nullptr) {
+            ForgetComposedImages(bitmap);
+            DeleteObject(bitmap);
+        }
     }
+    entry->scaledBitmap = nullptr;
+    entry->scaledDpi = 0;
     delete[] entry->originalBits;
     entry->bitmap = nullptr;
     entry->bits = nullptr;

@@ -14,12 +14,16 @@ struct ImageDrawInfo {
     CUIString imageName;
     bool loadAttempted = false;
     ImageEntry* image = nullptr;  // owned by the manager's image table
-    RECT dest = {0, 0, 0, 0};     // inside the item; all zero: the whole item
-    RECT source = {0, 0, 0, 0};   // part of the image; all zero: the whole image
-    RECT corner = {0, 0, 0, 0};   // widths of the borders that are not stretched
-    BYTE fade = 255;              // constant opacity
-    bool hole = false;            // leave the middle cell out
-    bool xTiled = false;          // repeat the middle instead of stretching it
+    // The same image at double size ("name@2x"), for windows above 96 DPI;
+    // looked for once.
+    ImageEntry* doubleSize = nullptr;
+    bool doubleSizeAttempted = false;
+    RECT dest = {0, 0, 0, 0};    // inside the item; all zero: the whole item
+    RECT source = {0, 0, 0, 0};  // part of the image; all zero: the whole image
+    RECT corner = {0, 0, 0, 0};  // widths of the borders that are not stretched
+    BYTE fade = 255;             // constant opacity
+    bool hole = false;           // leave the middle cell out
+    bool xTiled = false;         // repeat the middle instead of stretching it
     bool yTiled = false;
 
     void Clear() { *this = ImageDrawInfo(); }

@@ -17,6 +17,12 @@ struct ImageEntry {
     bool useHsl = false;
     CUIString resourceType;  // the type the image was loaded with; empty for files
     DWORD mask = 0;          // ARGB colour made transparent
+    // The image resized for a window DPI other than 96, made on first need
+    // (from a double-size variant when there is one) and owned.
+    HBITMAP scaledBitmap = nullptr;
+    int scaledDpi = 0;
+    int scaledWidth = 0;
+    int scaledHeight = 0;
 };
 
 }  // namespace SkinUI

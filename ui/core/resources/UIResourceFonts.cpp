@@ -1,5 +1,6 @@
 #include "ui/core/resources/UIResourceTables.h"
 
+#include "ui/core/base/UIDpi.h"
 #include "ui/core/base/UIStringMapValues.h"
 #include "ui/core/base/UIUtf8.h"
 
@@ -14,6 +15,7 @@ LOGFONTW StockGuiLogFont() {
     return logFont;
 }
 
+// `size` in pixels of the device the font is made for.
 HFONT CreateSkinFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
     LOGFONTW logFont = StockGuiLogFont();
     // The face name field holds 31 units and the terminator; a longer name is
@@ -36,8 +38,10 @@ HFONT CreateSkinFont(LPCWSTR faceName, int size, bool bold, bool underline, bool
     return ::CreateFontIndirectW(&logFont);
 }
 
-void FillFontEntry(FontEntry& entry, HFONT font, LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
+void FillFontEntry(FontEntry& entry, HFONT font, int dpi, LPCWSTR faceName, int size, bool bold, bool underline,
+                   bool italic) {
     entry.font = font;
+    entry.dpi = dpi;
     entry.faceName = faceName;
     entry.size = size;
     entry.bold = bold;
@@ -65,11 +69,38 @@ void CResourceTables::InitSharedDefaultFont() {
     if (entry.font != nullptr) {
         ::DeleteObject(entry.font);
     }
-    FillFontEntry(entry, ::CreateFontIndirectW(&logFont), logFont.lfFaceName, -logFont.lfHeight,
-                  logFont.lfWeight >= FW_BOLD, logFont.lfUnderline == 1, logFont.lfItalic == 1);
+    // The stock font is sized for the screen's DPI; the table keeps 96-DPI units.
+    HDC screen = ::GetDC(nullptr);
+    const int screenDpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
+    if (screen != nullptr) {
+        ::ReleaseDC(nullptr, screen);
+    }
+    FillFontEntry(entry, ::CreateFontIndirectW(&logFont), screenDpi, logFont.lfFaceName,
+                  UnscaleLength(-logFont.lfHeight, screenDpi), logFont.lfWeight >= FW_BOLD, logFont.lfUnderline == 1,
+                  logFont.lfItalic == 1);
+}
+
+void CResourceTables::SetDpi(int dpi) {
+    m_dpi = dpi > 0 ? dpi : kBaseDpi;
+}
+
+void CResourceTables::Realize(FontEntry& entry) {
+    if (entry.dpi == m_dpi || entry.faceName.IsEmpty()) {
+        return;
+    }
+    HFONT font =
+        CreateSkinFont(entry.faceName, ScaleLength(entry.size, m_dpi), entry.bold, entry.underline, entry.italic);
+    if (font == nullptr) {
+        return;
+    }
+    ::DeleteObject(entry.font);
+    entry.font = font;
+    entry.dpi = m_dpi;
+    entry.textMetrics = TEXTMETRICW{};
 }
 
 void CResourceTables::MeasureIfNeeded(FontEntry& entry) {
+    Realize(entry);
     if (m_paintDC == nullptr || entry.font == nullptr || entry.textMetrics.tmHeight != 0) {
         return;
     }
@@ -80,12 +111,12 @@ void CResourceTables::MeasureIfNeeded(FontEntry& entry) {
 
 HFONT CResourceTables::AddFont(int id, LPCWSTR faceName, int size, bool bold, bool underline, bool italic,
                                bool shared) {
-    HFONT font = CreateSkinFont(faceName, size, bold, underline, italic);
+    HFONT font = CreateSkinFont(faceName, ScaleLength(size, m_dpi), bold, underline, italic);
     if (font == nullptr) {
         return nullptr;
     }
     auto* entry = new FontEntry;
-    FillFontEntry(*entry, font, faceName, size, bold, underline, italic);
+    FillFontEntry(*entry, font, m_dpi, faceName, size, bold, underline, italic);
     MeasureIfNeeded(*entry);
     auto* replaced = static_cast<FontEntry*>(BlockForAdd(shared).fonts.Set(FontKey(id), entry));
     if (replaced != nullptr) {
@@ -126,7 +157,11 @@ FontEntry* CResourceTables::FindFontEntry(HFONT font) {
 
 HFONT CResourceTables::GetFont(int id) {
     FontEntry* entry = FindFontEntry(id);
-    return entry != nullptr ? entry->font : GetDefaultFontInfo()->font;
+    if (entry == nullptr) {
+        return GetDefaultFontInfo()->font;
+    }
+    Realize(*entry);
+    return entry->font;
 }
 
 HFONT CResourceTables::FindFont(LPCWSTR faceName, int size, bool bold, bool underline, bool italic) {
@@ -136,14 +171,17 @@ HFONT CResourceTables::FindFont(LPCWSTR faceName, int size, bool bold, bool unde
                entry->underline == underline && entry->italic == italic;
     };
     FontEntry* entry = FindMapValue<FontEntry>(m_own.fonts, matches);
-    if (entry != nullptr) {
-        return entry->font;
-    }
-    if (m_lender != nullptr) {
+    if (entry == nullptr && m_lender != nullptr) {
         return m_lender->FindFont(faceName, size, bold, underline, italic);
     }
-    entry = FindMapValue<FontEntry>(m_shared.fonts, matches);
-    return entry != nullptr ? entry->font : nullptr;
+    if (entry == nullptr) {
+        entry = FindMapValue<FontEntry>(m_shared.fonts, matches);
+    }
+    if (entry == nullptr) {
+        return nullptr;
+    }
+    Realize(*entry);
+    return entry->font;
 }
 
 FontEntry* CResourceTables::GetFontInfo(int id) {
@@ -169,7 +207,7 @@ void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool
     if (faceName == nullptr || *faceName == L'\0') {
         return;
     }
-    HFONT font = CreateSkinFont(faceName, size, bold, underline, italic);
+    HFONT font = CreateSkinFont(faceName, ScaleLength(size, m_dpi), bold, underline, italic);
     if (font == nullptr) {
         return;
     }
@@ -177,7 +215,7 @@ void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool
     if (entry.font != nullptr) {
         ::DeleteObject(entry.font);
     }
-    FillFontEntry(entry, font, faceName, size, bold, underline, italic);
+    FillFontEntry(entry, font, m_dpi, faceName, size, bold, underline, italic);
     MeasureIfNeeded(entry);
 }
 

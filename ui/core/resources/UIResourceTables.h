@@ -52,6 +52,8 @@ public:
 
     // The device context that text metrics are measured with; null: none yet.
     void SetPaintDC(HDC dc) { m_paintDC = dc; }
+    // Fonts are sized in 96-DPI units and made for this DPI when next asked for.
+    void SetDpi(int dpi);
     void SetSharedResources(bool useShared) { m_useSharedResources = useShared; }
     // A window that shows another window's controls (a popup) borrows that
     // window's fonts, images, default attribute lists and colours, so that
@@ -116,6 +118,8 @@ private:
     void InitSharedDefaultFont();
     FontEntry* FindFontEntry(int id);
     FontEntry* FindFontEntry(HFONT font);
+    // Makes the entry's font anew when it was made for another DPI.
+    void Realize(FontEntry& entry);
     void MeasureIfNeeded(FontEntry& entry);
     void SetColor(DWORD ResourceBlock::*field, DWORD color, bool shared);
 
@@ -123,6 +127,7 @@ private:
     ResourceBlock& m_shared;
     CResourceTables* m_lender = nullptr;
     HDC m_paintDC = nullptr;
+    int m_dpi = 96;
     bool m_useSharedResources = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/core/base/UIDpi.h"
 #include "ui/core/base/UIString.h"
 #include "ui/core/base/UIStringMapValues.h"
 #include "ui/core/base/UIValueParse.h"
@@ -96,7 +97,8 @@ void CWindowAttributes::SetInitSize(LPCWSTR value) {
     // only records the value.
     HWND window = m_target.GetPaintWindow();
     if (window != nullptr && m_target.GetRoot() == nullptr) {
-        ::SetWindowPos(window, nullptr, 0, 0, m_initSize.cx, m_initSize.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        const SIZE size = ScaleSize(m_initSize, m_target.GetDpi());
+        ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     }
 }
 

@@ -14,6 +14,7 @@ class CControlUI;
 class IWindowAttributeTarget {
 public:
     virtual HWND GetPaintWindow() const = 0;
+    virtual int GetDpi() const = 0;
     virtual CControlUI* GetRoot() const = 0;
     virtual void SetShowDirty(bool show) = 0;
     virtual void SetNoActivate(bool noActivate) = 0;
@@ -50,6 +51,7 @@ public:
     LPCWSTR GetWindowCustomAttribute(LPCWSTR name);
     void RemoveAllWindowCustomAttributes();
 
+    // As the skin gives them, in 96-DPI units.
     SIZE GetInitSize() const { return m_initSize; }
     SIZE GetMinInfo() const { return m_minInfo; }
     SIZE GetMaxInfo() const { return m_maxInfo; }
