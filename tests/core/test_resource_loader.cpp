@@ -46,6 +46,8 @@ TEST(ResourceLoader, NumbersAreResourceNumbersOnlyFrom1To65535) {
     EXPECT_EQ(nullptr, ResourceNameFromText(L"4294967402"));  // 2^32 + 106 must not wrap to 106
     const wchar_t* name = L"logo";
     EXPECT_EQ(name, ResourceNameFromText(name));
+    const wchar_t* doubleSize = L"106@2x";
+    EXPECT_EQ(doubleSize, ResourceNameFromText(doubleSize)) << "a number's double-size variant is a name";
     EXPECT_EQ(nullptr, ResourceNameFromText(nullptr));
 }
 

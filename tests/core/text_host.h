@@ -68,6 +68,7 @@ public:
         return found != images.end() ? found->second : nullptr;
     }
     // "%{id}" tokens of known ids become their strings.
+    int ScaleLength(int length) override { return length; }
     void ProcessLanguageTokens(SkinUI::CUIString& text) override {
         for (auto& entry : languageStrings) {
             const std::wstring token = L"%{" + std::to_wstring(entry.first) + L"}";

@@ -314,10 +314,10 @@ bool CLabelUI::PaintEffectText(HDC dc, const RECT& rect) {
     effects.stroke = m_strokeEnabled;
     effects.shadow = m_shadowEnabled;
     effects.luminousFuzz = m_luminousFuzz;
-    effects.gradientLength = m_gradientLength;
+    effects.gradientLength = Scaled(m_gradientLength);
     effects.gradientAngle = m_gradientAngle;
-    effects.shadowX = m_shadowX;
-    effects.shadowY = m_shadowY;
+    effects.shadowX = static_cast<float>(Scaled(static_cast<int>(m_shadowX)));
+    effects.shadowY = static_cast<float>(Scaled(static_cast<int>(m_shadowY)));
     effects.textStyle = m_textStyle;
     // The text as it is now: nothing is kept of an earlier one.
     return DrawTextWithEffects(dc, m_manager->GetFont(m_font), rect, m_text, effects);

@@ -41,6 +41,10 @@ ImageEntry* CManagerTextHost::GetOrLoadImage(LPCWSTR name, LPCWSTR type, DWORD m
     return m_manager.GetOrLoadImage(name, type, mask, useHsl);
 }
 
+int CManagerTextHost::ScaleLength(int length) {
+    return m_manager.Scale(length);
+}
+
 void CManagerTextHost::ProcessLanguageTokens(CUIString& text) {
     CUIManager::ProcessLanguageTokens(text);
 }

@@ -25,6 +25,7 @@ public:
     POINT GetMousePos() override;
     ImageEntry* GetOrLoadImage(LPCWSTR name, LPCWSTR type, DWORD mask, bool useHsl) override;
     void ProcessLanguageTokens(CUIString& text) override;
+    int ScaleLength(int length) override;
 
 private:
     CUIManager& m_manager;

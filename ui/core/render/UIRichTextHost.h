@@ -28,6 +28,9 @@ public:
     // `type` null: `name` is a file. Null when the image cannot be loaded.
     virtual ImageEntry* GetOrLoadImage(LPCWSTR name, LPCWSTR type, DWORD mask, bool useHsl) = 0;
     virtual void ProcessLanguageTokens(CUIString& text) = 0;
+    // A length of the markup (spacing, offsets, line heights, image sizes)
+    // from 96-DPI units to the window's pixels.
+    virtual int ScaleLength(int length) = 0;
 
 protected:
     ~IRichTextHost() = default;

@@ -211,7 +211,7 @@ CRichTextLayout::Flow CRichTextLayout::OpenTag(MarkupState& state, Line& line, c
         state.position = token.end;
         return SingleLine() ? Flow::Continue : Flow::EndLine;
     case L'p':
-        state.spacings.push_back(ParseNumber(arguments, 0, 32767, 0));
+        state.spacings.push_back(m_host.ScaleLength(ParseNumber(arguments, 0, 32767, 0)));
         return BreakForParagraph(state, line, token.end);
     case L'r':
         state.raw = true;
@@ -226,11 +226,11 @@ CRichTextLayout::Flow CRichTextLayout::OpenTag(MarkupState& state, Line& line, c
         state.alignments.push_back(ParseVerticalAlign(arguments));
         break;
     case L'x':
-        line.x += ParseNumber(arguments, -32767, 32767, 0);
+        line.x += m_host.ScaleLength(ParseNumber(arguments, -32767, 32767, 0));
         line.widest = std::max(line.widest, line.x);
         break;
     case L'y':
-        line.height = ParseNumber(arguments, 0, 32767, 0);
+        line.height = m_host.ScaleLength(ParseNumber(arguments, 0, 32767, 0));
         break;
     default:
         break;
@@ -346,21 +346,24 @@ CRichTextLayout::Flow CRichTextLayout::PlaceImage(MarkupState& state, Line& line
         state.position = tagEnd;
         return Flow::Continue;
     }
-    const int cellWidth = entry->width / image.count;
+    // Drawn at the window's scale, from the image's own pixels.
+    const int sourceWidth = entry->width / image.count;
+    const int cellWidth = m_host.ScaleLength(sourceWidth);
+    const int height = m_host.ScaleLength(entry->height);
     if (line.x + cellWidth > m_rect.right && line.hasContent && !SingleLine())
         return Flow::EndLine;
 
-    line.height = std::max(line.height, CurrentSpacing(state) + entry->height);
+    line.height = std::max(line.height, CurrentSpacing(state) + height);
     const VerticalAlign alignment = CurrentAlignment(state);
     if (alignment == VerticalAlign::Center)
-        line.centerImage = std::max(line.centerImage, entry->height);
+        line.centerImage = std::max(line.centerImage, height);
     else if (alignment == VerticalAlign::Top)
-        line.topImage = std::max(line.topImage, entry->height);
+        line.topImage = std::max(line.topImage, height);
     if (Drawing()) {
         const int left = line.x + line.drawOffset;
-        const int top = AlignedTop(line, entry->height, alignment);
-        const RECT dest = {left, top, left + cellWidth, top + entry->height};
-        const RECT source = {cellWidth * image.index, 0, cellWidth * (image.index + 1), entry->height};
+        const int top = AlignedTop(line, height, alignment);
+        const RECT dest = {left, top, left + cellWidth, top + height};
+        const RECT source = {sourceWidth * image.index, 0, sourceWidth * (image.index + 1), entry->height};
         Render::DrawImageRaw(m_dc, entry->bitmap, dest, m_paint, source, RECT{0, 0, 0, 0}, entry->hasAlpha, 255, false,
                              false, false);
     }

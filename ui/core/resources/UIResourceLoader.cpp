@@ -1,6 +1,7 @@
 #include "ui/core/resources/UIResourceLoader.h"
 
 #include <algorithm>
+#include <cwchar>
 
 #include "ui/core/resources/UIArchive.h"
 #include "ui/core/resources/UIResourceLocation.h"
@@ -64,7 +65,7 @@ LPCWSTR ResourceNameFromNumber(unsigned long number) {
 }
 
 LPCWSTR ResourceNameFromText(LPCWSTR text) {
-    if (text == nullptr || text[0] < L'0' || text[0] > L'9')
+    if (text == nullptr || text[0] < L'0' || text[0] > L'9' || std::wcschr(text, L'@') != nullptr)
         return text;
     unsigned long number = 0;
     for (LPCWSTR digit = text; *digit >= L'0' && *digit <= L'9'; ++digit) {

@@ -17,7 +17,8 @@ typedef std::vector<unsigned char> ResourceBytes;
 // lies outside 1 to 65535.
 LPCWSTR ResourceNameFromNumber(unsigned long number);
 // A text that starts with a decimal digit names a resource number (the value
-// of its leading digits, null when out of range); any other text is a name.
+// of its leading digits, null when out of range); any other text, and a
+// number's double-size variant ("110@2x"), is a name.
 LPCWSTR ResourceNameFromText(LPCWSTR text);
 
 struct ResourceView {
