@@ -612,13 +612,13 @@ void CControlUI::NeedUpdate() {
     Invalidate();
     if (m_manager != nullptr) {
         m_manager->SetUpdateNeeded();
+        m_manager->RequestLayout(this);
     }
 }
 
 void CControlUI::NeedParentLayout() {
     if (m_parent != nullptr) {
         m_parent->NeedUpdate();
-        m_parent->Invalidate();
     } else {
         NeedUpdate();
     }

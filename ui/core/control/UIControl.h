@@ -293,6 +293,13 @@ protected:
     RECT m_paintRect = {0, 0, 0, 0};
     RECT m_borderSize = {0, 0, 0, 0};
     CStringMap m_customAttributes;
+
+private:
+    friend class CUIManager;
+    // The manager's bookkeeping: the control waits in its list of layout
+    // requests, or in its list of controls to destroy after the message.
+    bool m_layoutRequested = false;
+    bool m_destroyDeferred = false;
 };
 
 }  // namespace SkinUI

@@ -169,7 +169,13 @@ void CUIManager::ForgetControl(CControlUI* control) {
     }
     RemoveFromList(m_postPaintControls, control);
     RemoveFromList(m_leaveWatch, control);
-    RemoveFromList(m_deferredDestroy, control);
+    if (control->m_destroyDeferred) {
+        ForgetDeferred(control);
+    }
+    if (control->m_layoutRequested) {
+        RemoveFromList(m_layoutRequests, control);
+        control->m_layoutRequested = false;
+    }
     m_paint.ForgetControl(control);
 }
 
@@ -189,11 +195,13 @@ void CUIManager::ForgetInNameIndex(CControlUI* control) {
 }
 
 void CUIManager::DeferDestroy(CControlUI* control) {
-    if (control == nullptr || m_deferredDestroy.Find(control) >= 0) {
+    if (control == nullptr || control->m_destroyDeferred) {
         return;
     }
     control->SetManager(this, nullptr, false);
-    m_deferredDestroy.Add(control);
+    if (m_deferredDestroy.Add(control)) {
+        control->m_destroyDeferred = true;
+    }
     PostAsyncNotify();
 }
 

@@ -63,6 +63,10 @@ public:
 
     // Layout and repaint requests.
     void SetUpdateNeeded() { m_updateNeeded = true; }
+    // Remembers a control that asked for a layout (CControlUI::NeedUpdate).
+    void RequestLayout(CControlUI* control);
+    // Lays out at once what asked for a layout, as the next paint would.
+    void LayOutPending();
     bool IsUpdateNeeded() const override { return m_updateNeeded; }
     void Invalidate();
     void Invalidate(const RECT& rect);
@@ -249,6 +253,7 @@ private:
     };
 
     bool TakeUpdateRequest() override;
+    void LayOutRequests() override;
     void ChoosePendingFocus() override;
     void NotifyWindowInit(CControlUI* root) override { SendNotify(root, L"windowinit"); }
 
@@ -301,6 +306,7 @@ private:
     void PostAsyncNotify();
     void DeliverAsyncNotifications();
     void DestroyDeferred();
+    void ForgetDeferred(CControlUI* control);
     void FreeAsyncQueue();
 
     CUIString m_name;
@@ -334,6 +340,8 @@ private:
     CPtrArray m_translateAccelerators;
     CPtrArray m_postPaintControls;
     CPtrArray m_deferredDestroy;
+    CPtrArray m_destroying;  // the deferred controls being destroyed now; null where one went before its turn
+    CPtrArray m_layoutRequests;
     CPtrArray m_asyncNotify;       // owned NotifyMsg records, oldest first
     CPtrArray m_notifyInDelivery;  // messages being handed out right now
     CPtrArray m_leaveWatch;

@@ -142,14 +142,37 @@ void CUIManager::DeliverAsyncNotifications() {
 
 void CUIManager::DestroyDeferred() {
     CLifeGuard guard(*this);
-    while (!m_deferredDestroy.IsEmpty()) {
-        auto* control = static_cast<CControlUI*>(m_deferredDestroy[0]);
-        m_deferredDestroy.Remove(0);
-        control->Delete();
-        if (!guard.IsAlive()) {
-            return;
+    // A whole list at a time, in order: what a destructor defers goes in the next round.
+    while (!m_deferredDestroy.IsEmpty() && m_destroying.IsEmpty()) {
+        int moved = 0;
+        while (moved < m_deferredDestroy.GetSize() && m_destroying.Add(m_deferredDestroy[moved])) {
+            ++moved;
         }
+        m_deferredDestroy.Remove(0, moved);
+        for (int index = 0; index < m_destroying.GetSize(); ++index) {
+            auto* control = static_cast<CControlUI*>(m_destroying[index]);
+            if (control == nullptr) {
+                continue;
+            }
+            control->m_destroyDeferred = false;
+            control->Delete();
+            if (!guard.IsAlive()) {
+                return;
+            }
+        }
+        m_destroying.Empty();
     }
+}
+
+void CUIManager::ForgetDeferred(CControlUI* control) {
+    // Destroyed before its turn, by another destructor or a listener.
+    RemoveFromList(m_deferredDestroy, control);
+    const int waiting = m_destroying.Find(control);
+    if (waiting >= 0) {
+        m_destroying.Remove(waiting);
+        m_destroying.InsertAt(waiting, nullptr);
+    }
+    control->m_destroyDeferred = false;
 }
 
 void CUIManager::FreeAsyncQueue() {

@@ -13,16 +13,6 @@ HPEN DirtyPen() {
     return pen;
 }
 
-CControlUI* CollectIfUpdateNeeded(CControlUI* control, LPVOID found) {
-    if (!control->IsUpdateNeeded()) {
-        return nullptr;
-    }
-    // A collected control lays its own subtree out, so the search does not
-    // descend into it.
-    static_cast<CPtrArray*>(found)->Add(control);
-    return control;
-}
-
 }  // namespace
 
 CPaintPipeline::CPaintPipeline(CUIManager& manager, IPaintHost& host) : m_manager(manager), m_host(host) {
@@ -74,8 +64,18 @@ void CPaintPipeline::Invalidate(const RECT& rect) {
     }
     if (m_layered) {
         ::UnionRect(&m_layeredUpdate, &m_layeredUpdate, &clamped);
+    } else if (m_batchDepth > 0) {
+        ::UnionRect(&m_batched, &m_batched, &clamped);
     } else if (m_host.GetPaintWindow() != nullptr) {
         ::InvalidateRect(m_host.GetPaintWindow(), &clamped, FALSE);
+    }
+}
+
+void CPaintPipeline::EndInvalidateBatch() {
+    if (m_batchDepth > 0 && --m_batchDepth == 0 && !::IsRectEmpty(&m_batched)) {
+        const RECT batched = m_batched;
+        ::SetRectEmpty(&m_batched);
+        Invalidate(batched);
     }
 }
 
@@ -102,16 +102,12 @@ bool CPaintPipeline::TakePaintRect(const RECT& client, RECT& paintRect) {
 }
 
 void CPaintPipeline::LayOut(CControlUI* root, const RECT& client) {
+    BeginInvalidateBatch();
     if (root->IsUpdateNeeded()) {
         root->SetPos(client, true);
-        return;
     }
-    CPtrArray found;
-    root->FindControl(&CollectIfUpdateNeeded, &found, UIFIND_VISIBLE | UIFIND_UPDATETEST | UIFIND_ME_FIRST);
-    for (int index = 0; index < found.GetSize(); ++index) {
-        auto* control = static_cast<CControlUI*>(found[index]);
-        control->SetPos(control->IsFloat() ? control->GetRelativePos() : control->GetPos(), true);
-    }
+    m_host.LayOutRequests();
+    EndInvalidateBatch();
 }
 
 void CPaintPipeline::OnPaint() {

@@ -39,6 +39,9 @@ public:
     virtual bool IsUpdateNeeded() const = 0;
     // Whether a layout pass is due; the request is cleared.
     virtual bool TakeUpdateRequest() = 0;
+    // Lays out again the controls that asked for it since the last pass
+    // (each below no other that asked), visiting only them and their ancestors.
+    virtual void LayOutRequests() = 0;
     // Chooses the initial keyboard focus when that is still due.
     virtual void ChoosePendingFocus() = 0;
     // Controls that paint over the tree after it (separator drag lines).
@@ -74,6 +77,11 @@ public:
     // end before it starts.
     void Invalidate();
     void Invalidate(const RECT& rect);
+    // Between the two, what is invalidated is gathered and handed to the
+    // window system once: a layout moves many controls, each of which would
+    // cost a call.
+    void BeginInvalidateBatch() { ++m_batchDepth; }
+    void EndInvalidateBatch();
     bool IsPainting() const { return m_painting; }
 
     void SetShowDirty(bool show) { m_showDirty = show; }
@@ -98,13 +106,14 @@ public:
     // painted up to `stopControl`, over `backgroundColor` unless its alpha is
     // 0; null without a tree or for an empty rectangle. Owned by the caller.
     HBITMAP RenderToBitmap(const RECT& rect, CControlUI* stopControl, DWORD backgroundColor);
+    // Lays out the root when it asks for it, then what else asked.
+    void LayOut(CControlUI* root, const RECT& client);
 
 private:
     RECT ClientRect() const;
     bool HasDirtyArea() const;
     // The rectangle to repaint; false when there is nothing to paint.
     bool TakePaintRect(const RECT& client, RECT& paintRect);
-    void LayOut(CControlUI* root, const RECT& client);
     void PaintIntoBackBuffer(CControlUI* root, const RECT& paintRect);
     void PaintPostPaintControls(HDC dc, const RECT& paintRect);
     void OutlineDirty(HDC dc, const RECT& paintRect);
@@ -122,6 +131,8 @@ private:
     bool m_painting = false;
     bool m_showDirty = false;
     bool m_layered = false;
+    int m_batchDepth = 0;
+    RECT m_batched = {0, 0, 0, 0};
     bool m_layeredChanged = false;
     BYTE m_layeredOpacity = 255;
     RECT m_layeredUpdate = {0, 0, 0, 0};

@@ -1,5 +1,7 @@
 #include "ui/core/render/UIPlainText.h"
 
+#include <cwchar>
+
 #include "ui/core/gdi/UIColorRef.h"
 
 namespace SkinUI {
@@ -8,13 +10,19 @@ namespace Render {
 void DrawPlainText(HDC dc, IRichTextHost& host, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style) {
     if (text == nullptr)
         return;
-    CUIString expanded(text);
-    host.ProcessLanguageTokens(expanded);
+    // Language tokens start with '%': most texts have none and are drawn as they are.
+    CUIString expanded;
+    LPCWSTR drawn = text;
+    if (std::wcschr(text, L'%') != nullptr) {
+        expanded = text;
+        host.ProcessLanguageTokens(expanded);
+        drawn = expanded;
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(color));
     const FontEntry* font = host.GetFontInfo(fontId);
     HGDIOBJ previousFont = font != nullptr && font->font != nullptr ? SelectObject(dc, font->font) : nullptr;
-    DrawTextW(dc, expanded, -1, &rect, style | DT_NOPREFIX);
+    DrawTextW(dc, drawn, -1, &rect, style | DT_NOPREFIX);
     if (previousFont != nullptr)
         SelectObject(dc, previousFont);
 }
