@@ -347,8 +347,13 @@ bool CContainerUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stopContro
                 }
             }
         } else {
+            // Without an inset or bars the children's clip is the container's
+            // own: a second region would cost as much and clip nothing more.
             CClipScope childClip;
-            childClip.ClipToRect(dc, childClipRect);
+            const bool ownChildClip = !::EqualRect(&childClipRect, &clipRect);
+            if (ownChildClip) {
+                childClip.ClipToRect(dc, childClipRect);
+            }
             for (int index = 0; index < m_items.GetSize(); ++index) {
                 auto* child = static_cast<CControlUI*>(m_items[index]);
                 if (child == stopControl) {
@@ -361,9 +366,13 @@ bool CContainerUI::DoPaint(HDC dc, const RECT& paintRect, CControlUI* stopContro
                     if (!Meets(m_itemRect, child->GetPos())) {
                         continue;
                     }
-                    childClip.SuspendClip();
+                    if (ownChildClip) {
+                        childClip.SuspendClip();
+                    }
                     const bool goOn = child->Paint(dc, paintRect, stopControl);
-                    childClip.ResumeClip();
+                    if (ownChildClip) {
+                        childClip.ResumeClip();
+                    }
                     if (!goOn) {
                         return false;
                     }

@@ -1,6 +1,7 @@
 #include "ui/core/manager/UIPaintPipeline.h"
 
 #include "ui/core/control/UIControl.h"
+#include "ui/core/gdi/UIFontKeeper.h"
 #include "ui/core/render/UIRender.h"
 
 namespace SkinUI {
@@ -185,7 +186,10 @@ void CPaintPipeline::PaintIntoBackBuffer(CControlUI* root, const RECT& paintRect
     if (m_layered && !HasLayeredImage()) {
         m_offscreen.Clear(paintRect);
     }
-    root->Paint(offscreen, paintRect, nullptr);
+    {
+        Render::CFontKeeper fonts(offscreen);
+        root->Paint(offscreen, paintRect, nullptr);
+    }
     if (m_layered) {
         CaptureNativeWindows(paintRect);
     }

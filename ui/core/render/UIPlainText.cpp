@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/core/gdi/UIColorRef.h"
+#include "ui/core/gdi/UIFontKeeper.h"
 
 namespace SkinUI {
 namespace Render {
@@ -21,7 +22,9 @@ void DrawPlainText(HDC dc, IRichTextHost& host, RECT& rect, LPCWSTR text, DWORD 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(color));
     const FontEntry* font = host.GetFontInfo(fontId);
-    HGDIOBJ previousFont = font != nullptr && font->font != nullptr ? SelectObject(dc, font->font) : nullptr;
+    const HFONT handle = font != nullptr ? font->font : nullptr;
+    const bool kept = handle != nullptr && CFontKeeper::Select(dc, handle);
+    HGDIOBJ previousFont = handle != nullptr && !kept ? SelectObject(dc, handle) : nullptr;
     DrawTextW(dc, drawn, -1, &rect, style | DT_NOPREFIX);
     if (previousFont != nullptr)
         SelectObject(dc, previousFont);

@@ -3,6 +3,7 @@
 #include "ui/core/base/UIDpi.h"
 #include "ui/core/base/UIStringMapValues.h"
 #include "ui/core/base/UIUtf8.h"
+#include "ui/core/gdi/UIFontKeeper.h"
 
 namespace SkinUI {
 
@@ -50,8 +51,14 @@ void FillFontEntry(FontEntry& entry, HFONT font, int dpi, LPCWSTR faceName, int 
     entry.textMetrics = TEXTMETRICW{};
 }
 
+// A font may be left selected in a context being painted: it is let go before it goes.
+void DeleteFont(HFONT font) {
+    Render::CFontKeeper::Forget(font);
+    ::DeleteObject(font);
+}
+
 void DeleteFontEntry(FontEntry* entry) {
-    ::DeleteObject(entry->font);
+    DeleteFont(entry->font);
     delete entry;
 }
 
@@ -74,7 +81,7 @@ void CResourceTables::InitSharedDefaultFont() {
     const LOGFONTW logFont = StockGuiLogFont();
     FontEntry& entry = m_shared.defaultFont;
     if (entry.font != nullptr) {
-        ::DeleteObject(entry.font);
+        DeleteFont(entry.font);
     }
     // The stock font is sized for the screen's DPI; the table keeps 96-DPI units.
     HDC screen = ::GetDC(nullptr);
@@ -100,7 +107,7 @@ void CResourceTables::Realize(FontEntry& entry) {
     if (font == nullptr) {
         return;
     }
-    ::DeleteObject(entry.font);
+    DeleteFont(entry.font);
     entry.font = font;
     entry.dpi = m_dpi;
     entry.textMetrics = TEXTMETRICW{};
@@ -220,7 +227,7 @@ void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool
     }
     FontEntry& entry = shared ? m_shared.defaultFont : m_own.defaultFont;
     if (entry.font != nullptr) {
-        ::DeleteObject(entry.font);
+        DeleteFont(entry.font);
     }
     FillFontEntry(entry, font, m_dpi, faceName, size, bold, underline, italic);
     MeasureIfNeeded(entry);

@@ -1,6 +1,7 @@
 #include "ui/core/resources/UIResourceTables.h"
 
 #include "ui/core/base/UIStringMapValues.h"
+#include "ui/core/gdi/UIFontKeeper.h"
 #include "ui/core/resources/UIImageDecode.h"
 #include "ui/core/resources/UILanguageStrings.h"
 
@@ -13,12 +14,14 @@ ResourceBlock::~ResourceBlock() {
     RemoveAllImages();
     RemoveAllDefaultAttributeLists();
     if (defaultFont.font != nullptr) {
+        Render::CFontKeeper::Forget(defaultFont.font);
         ::DeleteObject(defaultFont.font);
     }
 }
 
 void ResourceBlock::RemoveAllFonts() {
     DestroyMapValues<FontEntry>(fonts, kBucketCount, [](FontEntry* entry) {
+        Render::CFontKeeper::Forget(entry->font);
         ::DeleteObject(entry->font);
         delete entry;
     });
