@@ -1,6 +1,7 @@
 // One page of the character map: filling its 196 cells with the next page of a
-// large font and painting them through WM_PAINT, against drawing the same 196
-// characters with bare ExtTextOutW into the same window.
+// large font and painting them through WM_PAINT, against a window that draws
+// the same picture by hand with plain GDI (charmap-page-vs-gdi), and against
+// drawing the bare characters with ExtTextOutW (charmap-page).
 #include <windows.h>
 
 #include <cstdio>
@@ -9,6 +10,9 @@
 #include "app/fonts/FontNameReader.h"
 #include "app/windows/CharMap.h"
 #include "bench/bench.h"
+#include "bench/gdi_charmap_page.h"
+#include "ui/controls/UIButton.h"
+#include "ui/controls/UIScrollBar.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace {
@@ -18,6 +22,8 @@ constexpr LPCWSTR kFace = L"DejaVu Sans";  // thousands of characters, known to 
 constexpr LPCWSTR kFontFile = L"Z:\\usr\\share\\fonts\\truetype\\dejavu\\DejaVuSans.ttf";
 constexpr int kCell = 26;
 constexpr POINT kGridOrigin = {32, 56};
+// Below the real window, so that neither covers the other.
+constexpr POINT kBaselineOrigin = {0, 480};
 
 void Drain() {
     MSG msg;
@@ -30,6 +36,51 @@ void Scroll(HWND hwnd, int notches) {
     ::SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), 0);
     ::RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW);
     Drain();
+}
+
+COLORREF ColorRefOf(DWORD argb) {
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+// The real window on its first page; it is left there.
+bench::CharMapLayout LayoutOf(CharMap& map) {
+    bench::CharMapLayout layout;
+    RECT client;
+    ::GetClientRect(map.GetHWND(), &client);
+    layout.client = SIZE{client.right, client.bottom};
+    for (int index = 0; index < CharMap::kPageSize; ++index) {
+        layout.cells.push_back(map.Cell(index)->GetPos());
+    }
+    SkinUI::CUIManager& manager = map.GetManager();
+    SkinUI::CButtonUI* cell = map.Cell(0);
+    ::GetObjectW(manager.GetFontInfo(cell->GetFont())->font, sizeof(layout.font), &layout.font);
+    layout.textColor = ColorRefOf(cell->GetTextColor() != 0 ? cell->GetTextColor() : manager.GetDefaultFontColor());
+    auto* bar = static_cast<SkinUI::CScrollBarUI*>(manager.FindControlByName(L"viewscroll"));
+    layout.bar = bar->GetPos();
+    layout.button1 = bar->GetButton1Rect();
+    layout.button2 = bar->GetButton2Rect();
+    layout.thumbs[0] = bar->GetThumbRect();
+    Scroll(map.GetHWND(), -1);
+    layout.thumbs[1] = bar->GetThumbRect();
+    Scroll(map.GetHWND(), 1);
+    return layout;
+}
+
+double HandDrawnPage(const bench::CharMapLayout& layout, const std::vector<char32_t>& chars) {
+    bench::GdiCharMapPage baseline;
+    if (!baseline.Create(layout, kBaselineOrigin)) {
+        return 0;
+    }
+    baseline.ShowPage(chars, 0);
+    ::RedrawWindow(baseline.Window(), nullptr, nullptr, RDW_UPDATENOW);
+    Drain();
+    int page = 0;
+    return bench::BestOf(kRuns, [&] {
+        page = 1 - page;
+        baseline.ShowPage(chars, page);
+        ::RedrawWindow(baseline.Window(), nullptr, nullptr, RDW_UPDATENOW);
+        Drain();
+    });
 }
 
 double BareText(HWND hwnd, const std::vector<char32_t>& chars) {
@@ -72,13 +123,23 @@ int main() {
         std::fprintf(stderr, "%ls has too few characters here\n", kFace);
         return 1;
     }
+    const bench::CharMapLayout layout = LayoutOf(*map);
     int direction = -1;
     const double page = bench::BestOf(kRuns, [&] {
         Scroll(hwnd, direction);
         direction = -direction;
     });
+    const double handDrawn = HandDrawnPage(layout, map->Characters());
+    if (handDrawn <= 0) {
+        std::fprintf(stderr, "the hand-drawn window could not be made\n");
+        return 1;
+    }
     const double bare = BareText(hwnd, map->Characters());
-    char detail[160];
+    char detail[200];
+    std::snprintf(detail, sizeof(detail),
+                  "fill and paint %.3f ms, the same picture by hand with GDI %.3f ms, best of %d", page * 1e3,
+                  handDrawn * 1e3, kRuns);
+    bench::Report("charmap-page-vs-gdi", page / handDrawn, "ratio", detail);
     std::snprintf(detail, sizeof(detail), "fill and paint %.3f ms, bare ExtTextOutW %.3f ms, %zu characters; goal <= 2",
                   page * 1e3, bare * 1e3, map->Characters().size());
     bench::Report("charmap-page", page / bare, "ratio", detail);
