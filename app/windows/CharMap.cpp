@@ -159,6 +159,8 @@ void CharMap::ReadCharactersFromGdi(HFONT font) {
 
 void CharMap::ShowPage(int page) {
     const size_t first = static_cast<size_t>(page < 0 ? 0 : page) * kPageSize;
+    // 196 cells change: the window hears of it once.
+    m_manager.BeginInvalidateBatch();
     for (size_t index = 0; index < m_cells.size(); ++index) {
         const size_t position = first + index;
         const char32_t character = position < m_chars.size() ? m_chars[position] : 0;
@@ -170,6 +172,7 @@ void CharMap::ShowPage(int page) {
         m_cells[index]->SetText(Utf16Of(character).c_str());
         m_cells[index]->SetToolTip(codePoint);
     }
+    m_manager.EndInvalidateBatch();
 }
 
 void CharMap::Hide() {

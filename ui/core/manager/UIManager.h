@@ -63,6 +63,10 @@ public:
 
     // Layout and repaint requests.
     void SetUpdateNeeded() { m_updateNeeded = true; }
+    // Between the two, what controls invalidate is gathered and handed to the
+    // window once: for code that changes many controls at a time.
+    void BeginInvalidateBatch() { m_paint.BeginInvalidateBatch(); }
+    void EndInvalidateBatch() { m_paint.EndInvalidateBatch(); }
     // Remembers a control that asked for a layout (CControlUI::NeedUpdate).
     void RequestLayout(CControlUI* control);
     // Lays out at once what asked for a layout, as the next paint would.
