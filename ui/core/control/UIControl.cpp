@@ -605,7 +605,10 @@ void CControlUI::Invalidate() {
 }
 
 void CControlUI::NeedUpdate() {
-    if (!IsVisible()) {
+    // Still waiting for its layout, the control was invalidated when it first
+    // asked, and the layout invalidates what it moves: adding rows one by one
+    // asks the window system once, not once a row.
+    if (!IsVisible() || (m_layoutRequested && m_updateNeeded)) {
         return;
     }
     m_updateNeeded = true;
