@@ -148,11 +148,7 @@ bool CTreeNodeUI::InsertChildNode(CTreeNodeUI* child, int index) {
         return false;
     }
     child->m_parentNode = this;
-    child->m_indent = m_indent + kIndentStep;
-    child->m_indentation->SetVisible(true);
-    child->m_indentation->SetFixedWidth(child->m_indent);
-    child->m_item->SetGroup(m_item->GetGroup());
-    child->SetVisible(IsSelfVisible() && IsFolderOpen());
+    child->FollowParent();
     FollowParents(child);
     if (m_treeView != nullptr && m_treeView->InsertSubtree(child, row) < 0) {
         m_children.Remove(index);
@@ -162,15 +158,17 @@ bool CTreeNodeUI::InsertChildNode(CTreeNodeUI* child, int index) {
     return true;
 }
 
+void CTreeNodeUI::FollowParent() {
+    const CTreeNodeUI* parent = m_parentNode;
+    m_indent = parent->m_indent + kIndentStep;
+    m_indentation->SetVisible(true);
+    m_indentation->SetFixedWidth(m_indent);
+    m_item->SetGroup(parent->m_item->GetGroup());
+    SetVisible(parent->IsSelfVisible() && parent->IsFolderOpen());
+}
+
 void CTreeNodeUI::FollowParents(CTreeNodeUI* top) {
-    ForEachDescendant(top, [](CTreeNodeUI* node) {
-        const CTreeNodeUI* parent = node->m_parentNode;
-        node->m_indent = parent->m_indent + kIndentStep;
-        node->m_indentation->SetVisible(true);
-        node->m_indentation->SetFixedWidth(node->m_indent);
-        node->m_item->SetGroup(parent->m_item->GetGroup());
-        node->SetVisible(parent->IsSelfVisible() && parent->IsFolderOpen());
-    });
+    ForEachDescendant(top, [](CTreeNodeUI* node) { node->FollowParent(); });
 }
 
 void CTreeNodeUI::TakeRootPlace() {

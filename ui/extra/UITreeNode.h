@@ -76,8 +76,9 @@ public:
 private:
     friend class CTreeViewUI;
 
-    // Indentation, visibility and the item group of the child nodes below
-    // `top`, walked without recursion.
+    // Indentation, visibility and the item group taken from the parent node:
+    // for this node, or for every node below `top`, walked without recursion.
+    void FollowParent();
     static void FollowParents(CTreeNodeUI* top);
     void TakeRootPlace();
     void ApplyItemColor();

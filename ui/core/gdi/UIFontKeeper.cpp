@@ -39,6 +39,11 @@ bool CFontKeeper::Select(HDC dc, HFONT font) {
     return true;
 }
 
+void CFontKeeper::Delete(HFONT font) {
+    Forget(font);
+    ::DeleteObject(font);
+}
+
 void CFontKeeper::Forget(HFONT font) {
     for (CFontKeeper* keeper = g_innermost; keeper != nullptr; keeper = keeper->m_outer) {
         if (keeper->m_current == font && font != nullptr) {

@@ -22,6 +22,8 @@ public:
     static bool Select(HDC dc, HFONT font);
     // Takes `font` out of any kept context before it is deleted.
     static void Forget(HFONT font);
+    // Forgets `font`, then deletes it: how every table deletes its fonts.
+    static void Delete(HFONT font);
 
 private:
     HDC m_dc;

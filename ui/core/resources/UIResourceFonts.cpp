@@ -51,14 +51,8 @@ void FillFontEntry(FontEntry& entry, HFONT font, int dpi, LPCWSTR faceName, int 
     entry.textMetrics = TEXTMETRICW{};
 }
 
-// A font may be left selected in a context being painted: it is let go before it goes.
-void DeleteFont(HFONT font) {
-    Render::CFontKeeper::Forget(font);
-    ::DeleteObject(font);
-}
-
 void DeleteFontEntry(FontEntry* entry) {
-    DeleteFont(entry->font);
+    Render::CFontKeeper::Delete(entry->font);
     delete entry;
 }
 
@@ -81,7 +75,7 @@ void CResourceTables::InitSharedDefaultFont() {
     const LOGFONTW logFont = StockGuiLogFont();
     FontEntry& entry = m_shared.defaultFont;
     if (entry.font != nullptr) {
-        DeleteFont(entry.font);
+        Render::CFontKeeper::Delete(entry.font);
     }
     // The stock font is sized for the screen's DPI; the table keeps 96-DPI units.
     HDC screen = ::GetDC(nullptr);
@@ -107,7 +101,7 @@ void CResourceTables::Realize(FontEntry& entry) {
     if (font == nullptr) {
         return;
     }
-    DeleteFont(entry.font);
+    Render::CFontKeeper::Delete(entry.font);
     entry.font = font;
     entry.dpi = m_dpi;
     entry.textMetrics = TEXTMETRICW{};
@@ -227,7 +221,7 @@ void CResourceTables::SetDefaultFont(LPCWSTR faceName, int size, bool bold, bool
     }
     FontEntry& entry = shared ? m_shared.defaultFont : m_own.defaultFont;
     if (entry.font != nullptr) {
-        DeleteFont(entry.font);
+        Render::CFontKeeper::Delete(entry.font);
     }
     FillFontEntry(entry, font, m_dpi, faceName, size, bold, underline, italic);
     MeasureIfNeeded(entry);

@@ -14,15 +14,13 @@ ResourceBlock::~ResourceBlock() {
     RemoveAllImages();
     RemoveAllDefaultAttributeLists();
     if (defaultFont.font != nullptr) {
-        Render::CFontKeeper::Forget(defaultFont.font);
-        ::DeleteObject(defaultFont.font);
+        Render::CFontKeeper::Delete(defaultFont.font);
     }
 }
 
 void ResourceBlock::RemoveAllFonts() {
     DestroyMapValues<FontEntry>(fonts, kBucketCount, [](FontEntry* entry) {
-        Render::CFontKeeper::Forget(entry->font);
-        ::DeleteObject(entry->font);
+        Render::CFontKeeper::Delete(entry->font);
         delete entry;
     });
 }

@@ -254,7 +254,7 @@ CControlUI* CLayoutBuilder::BuildChildren(CXmlNode node, CControlUI* parent, CUI
     return first;
 }
 
-void CLayoutBuilder::ApplyAttributes(CControlUI* control, CXmlNode node, CUIManager* manager) {
+void CLayoutBuilder::ApplyAttributes(CControlUI* control, CXmlNode node, CUIManager* manager, bool detach) {
     if (manager == nullptr) {
         return;
     }
@@ -265,7 +265,9 @@ void CLayoutBuilder::ApplyAttributes(CControlUI* control, CXmlNode node, CUIMana
     for (int i = 0; i < node.GetAttributeCount(); ++i) {
         control->SetAttribute(node.GetAttributeName(i), node.GetAttributeValue(i));
     }
-    control->SetManager(nullptr, nullptr, false);
+    if (detach) {
+        control->SetManager(nullptr, nullptr, false);
+    }
 }
 
 bool CLayoutBuilder::BuildTreeNode(CXmlNode element, CControlUI* parent, CUIManager* manager) {
@@ -283,15 +285,7 @@ bool CLayoutBuilder::BuildTreeNode(CXmlNode element, CControlUI* parent, CUIMana
             return true;
         }
     }
-    if (manager != nullptr) {
-        node->SetManager(manager, nullptr, false);
-        if (LPCWSTR defaults = manager->GetClassDefaults(element.GetName())) {
-            node->SetAttributeList(defaults);
-        }
-        for (int i = 0; i < element.GetAttributeCount(); ++i) {
-            node->SetAttribute(element.GetAttributeName(i), element.GetAttributeValue(i));
-        }
-    }
+    ApplyAttributes(node, element, manager, false);
     if (element.HasChildren()) {
         BuildChildren(element, node, manager);
     }

@@ -51,7 +51,9 @@ private:
     // once its own children were built. False stops the level: the parent
     // is neither a node nor a tree.
     bool BuildTreeNode(CXmlNode element, CControlUI* parent, CUIManager* manager);
-    static void ApplyAttributes(CControlUI* control, CXmlNode node, CUIManager* manager);
+    // With a manager: its defaults for the element, then the element's own
+    // attributes; the control is left detached unless `detach` is false.
+    static void ApplyAttributes(CControlUI* control, CXmlNode node, CUIManager* manager, bool detach = true);
 
     CXmlDocument m_document;
     IDialogBuilderCallback* m_callback = nullptr;
