@@ -198,8 +198,11 @@ void CharMap::Notify(NotifyMsg& msg) {
         }
     } else if (msg.type == L"scroll" && m_scrollBar != nullptr) {
         const int notches = WheelNotches(msg.wParam);
+        // The bar and the cells change together: the window hears of it once.
+        m_manager.BeginInvalidateBatch();
         m_scrollBar->SetScrollPos(m_scrollBar->GetScrollPos() - notches * kPageStep, false);
         ShowPage(m_scrollBar->GetScrollPos() / kPageStep);
+        m_manager.EndInvalidateBatch();
     }
 }
 

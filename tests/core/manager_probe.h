@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct SeenEvent {
     std::wstring control;
     int type;
     WPARAM wParam;
+    WORD keyState = 0;  // not compared: few tests care
 
     bool operator==(const SeenEvent& other) const {
         return control == other.control && type == other.type && wParam == other.wParam;
@@ -28,6 +30,22 @@ inline std::ostream& operator<<(std::ostream& out, const SeenEvent& event) {
     }
     return out << ", " << event.type << ", " << event.wParam << "}";
 }
+
+// Holds Shift down as GetKeyState sees it, for one scope.
+class ShiftHeld {
+public:
+    ShiftHeld() {
+        ::GetKeyboardState(m_saved);
+        BYTE state[256];
+        ::memcpy(state, m_saved, sizeof(state));
+        state[VK_SHIFT] = 0x80;
+        ::SetKeyboardState(state);
+    }
+    ~ShiftHeld() { ::SetKeyboardState(m_saved); }
+
+private:
+    BYTE m_saved[256];
+};
 
 // A control with a rectangle of its own that writes down every event it gets
 // instead of acting on it.
@@ -44,7 +62,7 @@ public:
         return true;
     }
     void DoEvent(SkinUI::UIEvent& event) override {
-        m_log.push_back(SeenEvent{GetName().GetData(), event.type, event.wParam});
+        m_log.push_back(SeenEvent{GetName().GetData(), event.type, event.wParam, event.keyState});
         if (event.type == SkinUI::UIEVENT_SETFOCUS || event.type == SkinUI::UIEVENT_KILLFOCUS) {
             CControlUI::DoEvent(event);
         }

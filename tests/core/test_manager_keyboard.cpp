@@ -6,22 +6,6 @@ using namespace SkinUI;
 
 namespace {
 
-// Holds Shift down as GetKeyState sees it, for one scope.
-class ShiftHeld {
-public:
-    ShiftHeld() {
-        ::GetKeyboardState(m_saved);
-        BYTE state[256];
-        ::memcpy(state, m_saved, sizeof(state));
-        state[VK_SHIFT] = 0x80;
-        ::SetKeyboardState(state);
-    }
-    ~ShiftHeld() { ::SetKeyboardState(m_saved); }
-
-private:
-    BYTE m_saved[256];
-};
-
 class ManagerKeyboard : public ::testing::Test {
 protected:
     void SetUp() override {

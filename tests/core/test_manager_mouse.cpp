@@ -78,6 +78,22 @@ TEST_F(ManagerMouse, WheelTellsTheControlUnderTheMouseWhichWayAndHoverFollows) {
     EXPECT_EQ(expected, tree.MouseEvents());
 }
 
+// The keys are asked once a message: a change between two messages shows in
+// every event of the second, including the enter and leave it makes.
+TEST_F(ManagerMouse, EachMessageSeesTheKeysHeldThen) {
+    {
+        ShiftHeld shift;
+        tree.Send(WM_MOUSEMOVE, 0, At(20, 20));
+    }
+    tree.Send(WM_MOUSEMOVE, 0, At(250, 30));
+    const std::vector<SeenEvent> events = tree.MouseEvents();
+    ASSERT_EQ(5u, events.size());
+    for (size_t index = 0; index < events.size(); ++index) {
+        const bool first = index < 2;  // a's enter and move
+        EXPECT_EQ(first, (events[index].keyState & UIKEYSTATE_SHIFT) != 0) << events[index];
+    }
+}
+
 TEST_F(ManagerMouse, RightClickThenContextMenuCarriesTheControl) {
     tree.Send(WM_RBUTTONDOWN, MK_RBUTTON, At(20, 20));
     POINT screen = {20, 20};

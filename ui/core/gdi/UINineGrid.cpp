@@ -4,6 +4,7 @@
 
 #include "ui/core/base/UIGeometry.h"
 #include "ui/core/gdi/UIAlphaBlend.h"
+#include "ui/core/gdi/UIImageKeeper.h"
 
 namespace SkinUI {
 namespace Render {
@@ -187,12 +188,9 @@ void DrawImageRaw(HDC dc, HBITMAP bitmap, const RECT& dest, const RECT& paint, c
     if (imageSize.cx <= 0 || imageSize.cy <= 0)
         return;
     // One memory context serves every image: making and deleting one per
-    // drawn image costs more than drawing it. Drawing happens on one thread.
-    static const HDC image = CreateCompatibleDC(nullptr);
+    // drawn image costs more than drawing it.
+    const HDC image = CImageKeeper::Hold(bitmap);
     if (image == nullptr)
-        return;
-    const HGDIOBJ previousBitmap = SelectObject(image, bitmap);
-    if (previousBitmap == nullptr)
         return;
     const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
 
@@ -214,7 +212,7 @@ void DrawImageRaw(HDC dc, HBITMAP bitmap, const RECT& dest, const RECT& paint, c
 
     if (previousMode != 0)
         SetStretchBltMode(dc, previousMode);
-    SelectObject(image, previousBitmap);
+    CImageKeeper::Release();
 }
 
 }  // namespace Render

@@ -2,6 +2,7 @@
 
 #include "ui/core/gdi/UIAlphaBlend.h"
 #include "ui/core/gdi/UIDibSurface.h"
+#include "ui/core/gdi/UIImageKeeper.h"
 #include "ui/core/gdi/UIMsimg32.h"
 #include "ui/core/gdi/UINineGrid.h"
 
@@ -121,7 +122,7 @@ void DrawColor(HDC dc, const RECT& rect, DWORD color) {
         return;
     *reinterpret_cast<DWORD*>(bits) = Premultiplied(color);
     DrawImageRaw(dc, pixel, rect, rect, RECT{0, 0, 1, 1}, RECT{0, 0, 0, 0}, true, 255, false, false, false);
-    DeleteObject(pixel);
+    CImageKeeper::Delete(pixel);
 }
 
 void DrawGradient(HDC dc, const RECT& rect, DWORD colorFrom, DWORD colorTo, bool vertical, int steps) {

@@ -337,6 +337,10 @@ private:
     bool m_asyncPosted = false;
     int m_dpi = 96;
     int m_handlerDepth = 0;  // MessageHandler calls in progress
+    // The keys held for the message in hand, asked of the system once: a
+    // pointer move makes up to three events, and each question is a round
+    // trip to the window system.
+    mutable int m_keyState = -1;
     CLifeGuard* m_guards = nullptr;
     CPtrArray m_notifiers;
     CPtrArray m_messageFilters;

@@ -10,21 +10,23 @@ namespace {
 constexpr UINT kReflectedMessageBase = 0x2000;
 
 WORD CurrentKeyState() {
+    BYTE keys[256] = {};
+    if (!::GetKeyboardState(keys)) {
+        return 0;
+    }
+    constexpr struct {
+        int key;
+        WORD bit;
+    } kHeld[] = {{VK_LBUTTON, UIKEYSTATE_LBUTTON},
+                 {VK_RBUTTON, UIKEYSTATE_RBUTTON},
+                 {VK_SHIFT, UIKEYSTATE_SHIFT},
+                 {VK_CONTROL, UIKEYSTATE_CONTROL},
+                 {VK_MENU, UIKEYSTATE_ALT}};
     WORD state = 0;
-    if (::GetKeyState(VK_LBUTTON) < 0) {
-        state |= UIKEYSTATE_LBUTTON;
-    }
-    if (::GetKeyState(VK_RBUTTON) < 0) {
-        state |= UIKEYSTATE_RBUTTON;
-    }
-    if (::GetKeyState(VK_SHIFT) < 0) {
-        state |= UIKEYSTATE_SHIFT;
-    }
-    if (::GetKeyState(VK_CONTROL) < 0) {
-        state |= UIKEYSTATE_CONTROL;
-    }
-    if (::GetKeyState(VK_MENU) < 0) {
-        state |= UIKEYSTATE_ALT;
+    for (const auto& held : kHeld) {
+        if ((keys[held.key] & 0x80) != 0) {
+            state |= held.bit;
+        }
     }
     return state;
 }
@@ -37,7 +39,10 @@ UIEvent CUIManager::MakeEvent(int type, CControlUI* sender, WPARAM wParam, LPARA
     event.sender = sender;
     event.timestamp = ::GetTickCount();
     event.mouse = m_lastMouse;
-    event.keyState = CurrentKeyState();
+    if (m_keyState < 0) {
+        m_keyState = CurrentKeyState();
+    }
+    event.keyState = static_cast<WORD>(m_keyState);
     event.wParam = wParam;
     event.lParam = lParam;
     return event;
@@ -64,6 +69,7 @@ bool CUIManager::MessageHandler(UINT message, WPARAM wParam, LPARAM lParam, LRES
     }
     CLifeGuard guard(*this);
     ++m_handlerDepth;
+    m_keyState = -1;
     bool handled = FilterMessage(message, wParam, lParam, result);
     if (!handled && guard.IsAlive()) {
         handled = RouteMessage(message, wParam, lParam, result);
@@ -72,6 +78,8 @@ bool CUIManager::MessageHandler(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return handled;
     }
     --m_handlerDepth;
+    // The keys may change before the outer message makes its next event.
+    m_keyState = -1;
     // Destruction that a nested pass left alone happens after this message.
     if (m_handlerDepth == 0 && !m_deferredDestroy.IsEmpty()) {
         PostAsyncNotify();

@@ -2,6 +2,7 @@
 
 #include "ui/core/control/UIControl.h"
 #include "ui/core/gdi/UIFontKeeper.h"
+#include "ui/core/gdi/UIImageKeeper.h"
 #include "ui/core/render/UIRender.h"
 
 namespace SkinUI {
@@ -41,6 +42,7 @@ void CPaintPipeline::Invalidate() {
         const RECT client = ClientRect();
         ::UnionRect(&m_layeredUpdate, &m_layeredUpdate, &client);
     } else if (m_host.GetPaintWindow() != nullptr) {
+        ++m_invalidations;
         ::InvalidateRect(m_host.GetPaintWindow(), nullptr, FALSE);
     }
 }
@@ -68,6 +70,7 @@ void CPaintPipeline::Invalidate(const RECT& rect) {
     } else if (m_batchDepth > 0) {
         ::UnionRect(&m_batched, &m_batched, &clamped);
     } else if (m_host.GetPaintWindow() != nullptr) {
+        ++m_invalidations;
         ::InvalidateRect(m_host.GetPaintWindow(), &clamped, FALSE);
     }
 }
@@ -80,15 +83,19 @@ void CPaintPipeline::EndInvalidateBatch() {
     }
 }
 
-bool CPaintPipeline::HasDirtyArea() const {
+bool CPaintPipeline::HasDirtyArea(RECT& update) const {
     if (m_layered) {
         return !::IsRectEmpty(&m_layeredUpdate);
     }
-    return ::GetUpdateRect(m_host.GetPaintWindow(), nullptr, FALSE) != FALSE;
+    return ::GetUpdateRect(m_host.GetPaintWindow(), &update, FALSE) != FALSE;
 }
 
-bool CPaintPipeline::TakePaintRect(const RECT& client, RECT& paintRect) {
+bool CPaintPipeline::TakePaintRect(const RECT& client, RECT& paintRect, const RECT* knownUpdate) {
     if (!m_layered) {
+        if (knownUpdate != nullptr) {
+            paintRect = *knownUpdate;
+            return true;
+        }
         return ::GetUpdateRect(m_host.GetPaintWindow(), &paintRect, FALSE) != FALSE;
     }
     paintRect = m_layeredUpdate;
@@ -121,7 +128,8 @@ void CPaintPipeline::OnPaint() {
         ::EndPaint(hwnd, &paint);
         return;
     }
-    if (!HasDirtyArea()) {
+    RECT update = {0, 0, 0, 0};
+    if (!HasDirtyArea(update)) {
         if (m_layered) {
             ::BeginPaint(hwnd, &paint);
             ::EndPaint(hwnd, &paint);
@@ -129,9 +137,11 @@ void CPaintPipeline::OnPaint() {
         return;
     }
     const RECT client = ClientRect();
+    const unsigned invalidationsBefore = m_invalidations;
     m_host.ChoosePendingFocus();
     m_painting = true;
-    if (m_host.TakeUpdateRequest()) {
+    const bool layoutRequested = m_host.TakeUpdateRequest();
+    if (layoutRequested) {
         if (!::IsRectEmpty(&client)) {
             LayOut(root, client);
             if (m_firstLayout) {
@@ -150,9 +160,12 @@ void CPaintPipeline::OnPaint() {
         root->SetPos(client, true);
     }
     // Taken after the layout, so that what the layout moved is painted too
-    // rather than validated unpainted by BeginPaint.
+    // rather than validated unpainted by BeginPaint. Asking the window system
+    // costs a round trip: the answer above stands when nothing was laid out
+    // or invalidated since.
+    const bool unchanged = !layoutRequested && m_invalidations == invalidationsBefore;
     RECT paintRect = {0, 0, 0, 0};
-    const bool dirty = TakePaintRect(client, paintRect);
+    const bool dirty = TakePaintRect(client, paintRect, unchanged ? &update : nullptr);
 
     ::BeginPaint(hwnd, &paint);
     // The listener of "windowinit" may have attached another tree.
@@ -188,6 +201,7 @@ void CPaintPipeline::PaintIntoBackBuffer(CControlUI* root, const RECT& paintRect
     }
     {
         Render::CFontKeeper fonts(offscreen);
+        Render::CImageKeeper images;
         root->Paint(offscreen, paintRect, nullptr);
     }
     if (m_layered) {

@@ -111,9 +111,12 @@ public:
 
 private:
     RECT ClientRect() const;
-    bool HasDirtyArea() const;
-    // The rectangle to repaint; false when there is nothing to paint.
-    bool TakePaintRect(const RECT& client, RECT& paintRect);
+    // Whether anything waits to be painted; `update` gets the window's update
+    // rectangle (a layered window keeps its own).
+    bool HasDirtyArea(RECT& update) const;
+    // The rectangle to repaint, `knownUpdate` when the window's update
+    // rectangle is known to be it; false when there is nothing to paint.
+    bool TakePaintRect(const RECT& client, RECT& paintRect, const RECT* knownUpdate);
     void PaintIntoBackBuffer(CControlUI* root, const RECT& paintRect);
     void PaintPostPaintControls(HDC dc, const RECT& paintRect);
     void OutlineDirty(HDC dc, const RECT& paintRect);
@@ -132,6 +135,7 @@ private:
     bool m_showDirty = false;
     bool m_layered = false;
     int m_batchDepth = 0;
+    unsigned m_invalidations = 0;  // trips to the window system to invalidate
     RECT m_batched = {0, 0, 0, 0};
     bool m_layeredChanged = false;
     BYTE m_layeredOpacity = 255;

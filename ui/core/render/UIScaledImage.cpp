@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/core/base/UIDpi.h"
+#include "ui/core/gdi/UIImageKeeper.h"
 #include "ui/core/gdi/UIImageResample.h"
 #include "ui/core/gdi/UINineGridCache.h"
 #include "ui/core/resources/UIImageDecode.h"
@@ -47,7 +48,7 @@ HBITMAP ScaledBitmap(ImageEntry& image, const ImageEntry* doubleSize, int dpi) {
     }
     if (image.scaledBitmap != nullptr) {
         Render::ForgetComposedImages(image.scaledBitmap);
-        ::DeleteObject(image.scaledBitmap);
+        Render::CImageKeeper::Delete(image.scaledBitmap);
     }
     image.scaledBitmap = scaled;
     image.scaledDpi = dpi;

@@ -5,6 +5,7 @@
 
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/gdi/UIDibSurface.h"
+#include "ui/core/gdi/UIImageKeeper.h"
 #include "ui/core/gdi/UINineGridCache.h"
 #include "ui/core/resources/UIResourceLoader.h"
 #include "ui/core/resources/UIResourceLocation.h"
@@ -180,7 +181,7 @@ void FreeImageEntry(ImageEntry* entry, bool deleteEntry) {
     for (HBITMAP bitmap : {entry->bitmap, entry->scaledBitmap}) {
         if (bitmap != nullptr) {
             ForgetComposedImages(bitmap);
-            DeleteObject(bitmap);
+            CImageKeeper::Delete(bitmap);
         }
     }
     entry->scaledBitmap = nullptr;
