@@ -28,9 +28,7 @@ bool IsSeparator(wchar_t c) {
     return c == L'\\' || c == L'/';
 }
 
-}  // namespace
-
-InstalledFontFolders InstalledFontFolders::OfThisSystem() {
+std::vector<std::wstring> SystemFontFolders() {
     std::vector<std::wstring> folders;
     wchar_t windows[MAX_PATH];
     const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
@@ -42,10 +40,22 @@ InstalledFontFolders InstalledFontFolders::OfThisSystem() {
     if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local))) {
         folders.push_back(std::wstring(local) + L"\\Microsoft\\Windows\\Fonts");
     }
-    return InstalledFontFolders(folders);
+    return folders;
+}
+
+}  // namespace
+
+InstalledFontFolders InstalledFontFolders::OfThisSystem() {
+    InstalledFontFolders system;
+    system.m_askSystem = true;
+    return system;
 }
 
 InstalledFontFolders::InstalledFontFolders(const std::vector<std::wstring>& folders) {
+    Add(folders);
+}
+
+void InstalledFontFolders::Add(const std::vector<std::wstring>& folders) const {
     for (const std::wstring& folder : folders) {
         if (!folder.empty()) {
             m_folders.push_back(Comparable(folder));
@@ -56,6 +66,10 @@ InstalledFontFolders::InstalledFontFolders(const std::vector<std::wstring>& fold
 bool InstalledFontFolders::Holds(const std::wstring& path) const {
     if (path.empty()) {
         return false;
+    }
+    if (m_askSystem) {
+        m_askSystem = false;
+        Add(SystemFontFolders());
     }
     const std::wstring key = Comparable(path);
     for (const std::wstring& folder : m_folders) {

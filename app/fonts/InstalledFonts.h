@@ -9,7 +9,9 @@
 
 class InstalledFontFolders {
 public:
-    // The system's: the Windows fonts folder and the user's own fonts folder.
+    // The system's: the Windows fonts folder and the user's own fonts folder,
+    // asked of the system on first use (the question loads the shell's
+    // folder machinery, which the first paint of the window does not need).
     static InstalledFontFolders OfThisSystem();
     explicit InstalledFontFolders(const std::vector<std::wstring>& folders);
 
@@ -18,5 +20,9 @@ public:
     bool Holds(const std::wstring& path) const;
 
 private:
-    std::vector<std::wstring> m_folders;  // in comparable form
+    InstalledFontFolders() = default;
+    void Add(const std::vector<std::wstring>& folders) const;
+
+    mutable bool m_askSystem = false;
+    mutable std::vector<std::wstring> m_folders;  // in comparable form
 };

@@ -94,6 +94,28 @@ TEST_F(ManagerMouse, EachMessageSeesTheKeysHeldThen) {
     }
 }
 
+// The common controls are loaded with the first tip, not with the window.
+TEST_F(ManagerMouse, HoverOverAControlWithATipShowsTheSystemTooltip) {
+    a->SetToolTip(L"the tip");
+    tree.Send(WM_MOUSEMOVE, 0, At(20, 20));
+    tree.Send(WM_MOUSEHOVER, 0, At(20, 20));
+    struct Search {
+        HWND owner;
+        bool found;
+    } search = {tree.Window(), false};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lParam) {
+            auto* search = reinterpret_cast<Search*>(lParam);
+            wchar_t name[64] = L"";
+            ::GetClassNameW(hwnd, name, 64);
+            search->found |= ::GetWindow(hwnd, GW_OWNER) == search->owner && lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    EXPECT_TRUE(search.found);
+}
+
 TEST_F(ManagerMouse, RightClickThenContextMenuCarriesTheControl) {
     tree.Send(WM_RBUTTONDOWN, MK_RBUTTON, At(20, 20));
     POINT screen = {20, 20};

@@ -40,13 +40,7 @@ CUIManager::CLifeGuard::~CLifeGuard() {
     }
 }
 
-CUIManager::CUIManager() : m_nameIndex(kNameIndexBuckets), m_optionGroups(kNameIndexBuckets) {
-    static const bool commonControlsReady = [] {
-        ::InitCommonControls();
-        return true;
-    }();
-    (void)commonControlsReady;
-}
+CUIManager::CUIManager() : m_nameIndex(kNameIndexBuckets), m_optionGroups(kNameIndexBuckets) {}
 
 CUIManager::~CUIManager() {
     for (CLifeGuard* guard = m_guards; guard != nullptr; guard = guard->m_next) {

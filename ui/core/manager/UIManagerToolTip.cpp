@@ -4,6 +4,20 @@
 
 namespace SkinUI {
 
+namespace {
+
+// The common controls are loaded on the first tooltip: most windows never
+// show one, and loading the library is a part of a program's start.
+bool ToolTipClassReady() {
+    static const bool ready = [] {
+        INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES};
+        return ::InitCommonControlsEx(&classes) != FALSE;
+    }();
+    return ready;
+}
+
+}  // namespace
+
 bool CUIManager::OnMouseHover(WPARAM wParam, LPARAM lParam) {
     if (m_root == nullptr) {
         return false;
@@ -44,6 +58,9 @@ void CUIManager::ShowToolTip(CControlUI* control, POINT point) {
     m_toolInfo.rect = control->GetPos();
     const int width = control->GetToolTipWidth();
     if (m_toolTipWindow == nullptr) {
+        if (!ToolTipClassReady()) {
+            return;
+        }
         m_toolTipWindow = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
                                             GetResourceInstance(), nullptr);

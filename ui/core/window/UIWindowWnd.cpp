@@ -45,6 +45,13 @@ LRESULT CWindowWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void CWindowWnd::OnFinalMessage(HWND) {}
 
 bool CWindowWnd::RegisterWindowClass() {
+    // Registering again fails, but only after a trip to the window system
+    // and a cursor load; a question about the class costs neither.
+    WNDCLASSEXW known = {};
+    known.cbSize = sizeof(known);
+    if (::GetClassInfoExW(CResourceLocation::GetInstance(), GetWindowClassName(), &known)) {
+        return true;
+    }
     WNDCLASSW windowClass = {};
     windowClass.style = GetClassStyle();
     windowClass.lpfnWndProc = &CWindowWnd::WindowProc;
