@@ -27,7 +27,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     GdiFontSystem fonts;
     FreeTypeNameReader names;
     const MountJournal journal(MountJournal::PathForThisUser());
-    constexpr DWORD kStyle = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+    // Shown once it has its skin's size and place: a visible window would be
+    // drawn, resized and moved on the way there.
+    constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
     constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_STATICEDGE | WS_EX_ACCEPTFILES;
     // The window deletes itself on its last message, and is gone already when creation fails.
     CQuilletMain* window = CAppWindow::CreateOwned(new CQuilletMain(fonts, names, journal), nullptr, L"墨匣", kStyle,
