@@ -92,6 +92,35 @@ TEST_F(WindowBase, ASkinGivenAsMarkupBecomesTheAttachedTree) {
     ::DestroyWindow(window.GetHWND());
 }
 
+// The window stays where its creator put it, takes the skin's size when the
+// skin has one, and is all client area either way (the caption's frame is
+// dropped even when no move follows).
+TEST_F(WindowBase, TheWindowKeepsItsPlaceTakesTheSkinsSizeAndLosesItsFrame) {
+    const struct {
+        LPCWSTR skin;
+        SIZE size;
+    } cases[] = {
+        {L"<Window size=\"260,180\"><Control/></Window>", {260, 180}},
+        {L"<Window><Control/></Window>", {400, 300}},
+    };
+    for (const auto& c : cases) {
+        TestSkinWindow window(c.skin);
+        const HWND hwnd = window.Create(nullptr, L"test", WS_POPUP | WS_CAPTION | WS_THICKFRAME, 0, 100, 90, 400, 300);
+        ASSERT_NE(hwnd, nullptr);
+        RECT outer;
+        RECT client;
+        ::GetWindowRect(hwnd, &outer);
+        ::GetClientRect(hwnd, &client);
+        EXPECT_EQ(100, outer.left) << c.skin;
+        EXPECT_EQ(90, outer.top) << c.skin;
+        EXPECT_EQ(c.size.cx, outer.right - outer.left) << c.skin;
+        EXPECT_EQ(c.size.cy, outer.bottom - outer.top) << c.skin;
+        EXPECT_EQ(c.size.cx, client.right) << c.skin;
+        EXPECT_EQ(c.size.cy, client.bottom) << c.skin;
+        ::DestroyWindow(hwnd);
+    }
+}
+
 TEST_F(WindowBase, ASkinFromAProgramResourceIsBuiltByNumber) {
     TestSkinWindow window(L"9701", UISKIN_RESOURCE);
     ASSERT_NE(window.CreateOnScreen(), nullptr);

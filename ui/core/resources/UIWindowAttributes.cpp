@@ -98,7 +98,10 @@ void CWindowAttributes::SetInitSize(LPCWSTR value) {
     HWND window = m_target.GetPaintWindow();
     if (window != nullptr && m_target.GetRoot() == nullptr) {
         const SIZE size = ScaleSize(m_initSize, m_target.GetDpi());
-        ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        // The frame may have changed since the window was made (a skinned
+        // window drops its caption): one move tells it both.
+        ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
 }
 

@@ -184,17 +184,22 @@ LRESULT WindowImplBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     const LONG style = ::GetWindowLongW(m_hwnd, GWL_STYLE);
     ::SetWindowLongW(m_hwnd, GWL_STYLE, (style & ~static_cast<LONG>(kCaptionStyle)) | static_cast<LONG>(kClipStyles));
-    RECT client;
-    ::GetClientRect(m_hwnd, &client);
-    ::SetWindowPos(m_hwnd, nullptr, client.left, client.top, client.right - client.left, client.bottom - client.top,
-                   SWP_FRAMECHANGED);
-
     m_manager.Init(m_hwnd, nullptr);
     m_manager.AddPreMessageFilter(this);
-    if (!PrepareResourceLocation()) {
+    const bool prepared = PrepareResourceLocation();
+    CControlUI* root = prepared ? BuildSkin() : nullptr;
+    // A skin's size comes with the frame change; without one the window keeps
+    // its size, now all client area. Each move of a window costs a trip to
+    // the window system (a long one under some systems, even hidden).
+    if (m_manager.GetInitSize().cx <= 0 || m_manager.GetInitSize().cy <= 0) {
+        RECT client;
+        ::GetClientRect(m_hwnd, &client);
+        ::SetWindowPos(m_hwnd, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+                       SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (!prepared) {
         return 0;
     }
-    CControlUI* root = BuildSkin();
     if (root == nullptr) {
         ::MessageBoxW(nullptr, L"加载资源文件失败", L"SkinUI", MB_ICONERROR);
         ::ExitProcess(1);
