@@ -303,7 +303,23 @@ void CQuilletMain::ShowAbout() {
         return;
     }
     about->CenterWindow();
+    m_about = *about;
     about->ShowModal();
+    m_about = nullptr;
+    if (m_closeAfterAbout) {
+        Close(1);
+    }
+}
+
+LRESULT CQuilletMain::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
+    handled = m_about != nullptr;
+    if (m_about != nullptr) {
+        // Ending this window inside the About window's loop would delete it
+        // under the handler that runs the loop: end the About window first.
+        m_closeAfterAbout = true;
+        ::PostMessageW(m_about, WM_CLOSE, 0, 0);
+    }
+    return 0;
 }
 
 void CQuilletMain::CopyFolderPath(const std::wstring& path) {

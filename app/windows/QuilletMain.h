@@ -67,6 +67,7 @@ protected:
     SkinUI::CUIString GetSkinFile() override { return L"109"; }
     LRESULT OnMouseWheel(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    LRESULT OnClose(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT HandleCustomMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
@@ -108,6 +109,9 @@ private:
     FolderOpener m_showInFolder;
     CMenuWnd* m_menu = nullptr;
     CharMap* m_charMap = nullptr;
+    // The About window while its modal loop runs inside this window's handler.
+    HWND m_about = nullptr;
+    bool m_closeAfterAbout = false;
     // The control in whose manager the menu sends its commands: the root, once the first paint reported it.
     SkinUI::CControlUI* m_menuTarget = nullptr;
     SkinUI::CLabelUI* m_title = nullptr;
