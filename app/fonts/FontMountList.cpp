@@ -134,37 +134,60 @@ StatusText FontMountList::BatchText(const DropResult& result) {
     return StatusText{text, kRemoveAllTimer};
 }
 
-bool FontMountList::UnmountRow(int row) {
+bool FontMountList::Release(const std::wstring& path, int& confirmed) {
+    if (m_fonts.Unmount(path.c_str()) != 0) {
+        ++confirmed;
+        return true;
+    }
+    // Refused: in use elsewhere, or already unmounted by another process.
+    return !m_fonts.IsMounted(path.c_str());
+}
+
+RowRemoval FontMountList::UnmountRow(int row) {
     if (row < 0 || row >= kVisibleRows)
-        return false;
+        return RowRemoval::kNoEntry;
     const int index = IndexOf(m_rows[row].cells[0].userData);
     if (index < 0)
-        return false;
-    const std::wstring path = m_paths[index];
+        return RowRemoval::kNoEntry;
+    int confirmed = 0;
+    if (!Release(m_paths[index], confirmed))
+        return RowRemoval::kStillMounted;
     Erase(index);
-    // The entry leaves the list even when the system keeps the font (in use elsewhere).
-    m_fonts.Unmount(path.c_str());
     UpdateScrollRange();
     if (Count() == kVisibleRows)
         m_scroll.position = 0;
     Refresh();
-    return true;
+    return RowRemoval::kRemoved;
 }
 
 RemoveAllResult FontMountList::UnmountAll() {
-    int unmounted = 0;
-    for (const std::wstring& path : m_paths)
-        unmounted += m_fonts.Unmount(path.c_str());
+    RemoveAllResult result;
+    std::vector<std::wstring> kept;
+    for (const std::wstring& path : m_paths) {
+        if (!Release(path, result.unmounted))
+            kept.push_back(path);
+    }
     m_paths.clear();
     m_keys.clear();
     m_index.clear();
+    for (const std::wstring& path : kept)
+        Append(path, IdentityKey(path));
+    result.stillMounted = Count();
+    m_scroll.position = 0;
+    UpdateScrollRange();
     for (ListRow& row : m_rows)
         ClearRow(row);
-    UpdateScrollRange();
+    Refresh();
 
     wchar_t text[64];
-    wnsprintfW(text, ARRAYSIZE(text), L"已卸载: %d个字体", unmounted);
-    return RemoveAllResult{unmounted, StatusText{text, kRemoveAllTimer}};
+    if (result.stillMounted > 0) {
+        wnsprintfW(text, ARRAYSIZE(text), L"已卸载: %d个字体，%d个正被使用，未能卸载", result.unmounted,
+                   result.stillMounted);
+    } else {
+        wnsprintfW(text, ARRAYSIZE(text), L"已卸载: %d个字体", result.unmounted);
+    }
+    result.status = StatusText{text, kRemoveAllTimer};
+    return result;
 }
 
 void FontMountList::ScrollByNotches(int notches) {

@@ -51,8 +51,15 @@ struct StatusText {
 };
 
 struct RemoveAllResult {
-    int unmounted = 0;  // what the system confirmed
+    int unmounted = 0;     // what the system confirmed
+    int stillMounted = 0;  // refused and still in the session: they stay listed
     StatusText status;
+};
+
+enum class RowRemoval {
+    kNoEntry,       // the row shows none
+    kRemoved,       // the font left the session and the list
+    kStillMounted,  // the system refused: it stays listed
 };
 
 class FontMountList {
@@ -85,8 +92,11 @@ public:
     // The title's note after a batch: what failed, else what was skipped;
     // empty text when neither. Under the remove-all timer.
     static StatusText BatchText(const DropResult& result);
-    // Unmounts the entry shown in visible row `row`; false when the row shows none.
-    bool UnmountRow(int row);
+    // Unmounts the entry shown in visible row `row`. A font the system will
+    // not unmount (another program uses it) stays listed, so that the list
+    // never leaves a mounted font out.
+    RowRemoval UnmountRow(int row);
+    // Unmounts every entry; what the system refuses and still has stays listed.
     RemoveAllResult UnmountAll();
     // Moves the list by mouse-wheel notches (positive is up), as the scroll bar would.
     void ScrollByNotches(int notches);
@@ -108,6 +118,8 @@ public:
 private:
     void Append(const std::wstring& path, std::wstring key);
     void Erase(int index);
+    // Unmounts `path`: false when the session still has the font.
+    bool Release(const std::wstring& path, int& confirmed);
     void UpdateScrollRange();
     void FillRow(int row, const std::wstring& path);
     static void ClearRow(ListRow& row);

@@ -10,4 +10,6 @@ public:
     void FinishDrop(HDROP drop) override;
     int Mount(const wchar_t* path) override;
     int Unmount(const wchar_t* path) override;
+    // Asks GDI for the family the file names itself by.
+    bool IsMounted(const wchar_t* path) override;
 };

@@ -243,11 +243,18 @@ void CQuilletMain::OnCellClick(CControlUI* cell) {
         }
         break;
     case FontMountList::kTagDelete:
-        if (m_registry.UnmountRow(_wtoi(path.c_str()))) {
+        switch (m_registry.UnmountRow(_wtoi(path.c_str()))) {
+        case RowRemoval::kRemoved:
             ShowRegistry();
             HideCharMapOfRemovedFont();
             m_queue.Record();
             NotifyOthers(1);
+            break;
+        case RowRemoval::kStillMounted:
+            ShowStatus(L"未能卸载: 字体正被其它程序使用", FontMountList::kRemoveAllTimer);
+            break;
+        case RowRemoval::kNoEntry:
+            break;
         }
         break;
     default:

@@ -117,6 +117,15 @@ TEST_P(ExitTest, DuringALargeLoadLeavesNothingMountedAndTheLoadStops) {
     EXPECT_LT(calls, 3 * files.size()) << "the load stopped after the file in progress";
 }
 
+TEST_P(ExitTest, AFontTheSystemKeepsStaysInTheJournalForTheNextStart) {
+    DropFonts(3);
+    fonts.inUse.insert(FontPath(1));
+    EndTheCaseWay();
+    EXPECT_EQ(std::vector<std::wstring>({FontPath(1)}), journal.Read());
+    EXPECT_EQ(1, fonts.References(FontPath(1)));
+    EXPECT_EQ(0, fonts.References(FontPath(0)));
+}
+
 INSTANTIATE_TEST_SUITE_P(Ways, ExitTest, ::testing::ValuesIn(kExits),
                          [](const ::testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
 
