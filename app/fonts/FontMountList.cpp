@@ -1,6 +1,7 @@
 #include "app/fonts/FontMountList.h"
 
 #include "app/fonts/FontFolder.h"
+#include "app/system/Shortcut.h"
 
 #include <shlwapi.h>
 
@@ -76,8 +77,15 @@ PreparedBatch FontMountList::Prepare(const std::vector<std::wstring>& paths) con
             batch.files.push_back(file);
         }
     };
-    for (const std::wstring& path : paths) {
-        if (!IsPlainFolder(path.c_str())) {
+    for (const std::wstring& dropped : paths) {
+        // A shortcut stands for what it names, if that is a font file or a folder.
+        const std::wstring path = IsShortcut(dropped) ? ShortcutTarget(dropped) : dropped;
+        const bool folder = !path.empty() && IsPlainFolder(path.c_str());
+        if (path.empty() || (path != dropped && !folder && !HasFontExtension(path))) {
+            ++batch.failed;
+            continue;
+        }
+        if (!folder) {
             take(path);
             continue;
         }

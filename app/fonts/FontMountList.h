@@ -75,8 +75,9 @@ public:
     explicit FontMountList(IFontSystem& fonts, InstalledFontFolders installed = InstalledFontFolders::OfThisSystem());
 
     // Mounts every file of a drop in drop order (a folder stands for the font
-    // files inside it), lists the new ones, refreshes the rows and releases
-    // the drop. Installed fonts are neither mounted nor unmounted nor listed.
+    // files inside it, a shortcut for the font file or folder it names),
+    // lists the new ones, refreshes the rows and releases the drop. Installed
+    // fonts are neither mounted nor unmounted nor listed.
     DropResult MountDropped(HDROP drop);
     // The dropped paths, in drop order; the drop is released.
     std::vector<std::wstring> ReadDrop(HDROP drop);
