@@ -76,7 +76,7 @@ void CQuilletMain::InitWindow() {
     m_scrollBar = FindControlAs<CScrollBarUI>(m_manager, L"listscroll", L"ScrollBar");
     AllowDropsFromLowerIntegrity(m_hwnd);
     BuildRows();
-    m_queue.SetWindow(m_hwnd, kLoadDoneMessage);
+    m_queue.SetWindow(m_hwnd, kLoadPreparedMessage, kLoadDoneMessage);
     RecoverLeftovers();
 }
 

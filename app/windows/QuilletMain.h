@@ -26,8 +26,9 @@ public:
     // Updates "正在加载: i/N" while a large batch loads.
     static constexpr UINT kProgressTimer = 4;
     static constexpr UINT kProgressInterval = 100;
-    // Posted by the loader when a large batch ends.
+    // Posted by the loader when a large batch ends, and when it knows the files it is to mount.
     static constexpr UINT kLoadDoneMessage = WM_APP + 2;
+    static constexpr UINT kLoadPreparedMessage = WM_APP + 3;
     static constexpr int kCellCount = 4;
     static constexpr wchar_t kWindowClass[] = L"Quillet";
 

@@ -49,7 +49,8 @@ void CQuilletMain::EndBatch(const DropResult& result) {
 }
 
 void CQuilletMain::ShowProgress() {
-    if (m_title != nullptr) {
+    // Until the worker knows the files there is nothing to count.
+    if (m_title != nullptr && m_queue.Total() > 0) {
         wchar_t text[64];
         swprintf(text, 64, L"正在加载: %zu/%zu", m_queue.Tried(), m_queue.Total());
         m_title->SetText(text);
@@ -91,6 +92,10 @@ bool CQuilletMain::HandleBatchMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         return true;
     }
+    case kLoadPreparedMessage:
+        m_queue.BeginMounting();
+        ShowProgress();
+        return true;
     case kLoadDoneMessage:
         if (m_queue.IsLoading()) {
             ::KillTimer(m_hwnd, kProgressTimer);

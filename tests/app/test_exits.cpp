@@ -105,6 +105,7 @@ TEST_P(ExitTest, DuringALargeLoadLeavesNothingMountedAndTheLoadStops) {
     FakeDrop drop{{folder.Path()}};
     ::SendMessageW(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop.Handle()), 0);
     while (window->IsLoading() && fonts.References(files[19]) == 0) {
+        Pump();  // the worker mounts once the window has journalled the files
         ::Sleep(1);
     }
     ASSERT_TRUE(window->IsLoading());
