@@ -142,13 +142,13 @@ StatusText FontMountList::BatchText(const DropResult& result) {
     return StatusText{text, kRemoveAllTimer};
 }
 
-bool FontMountList::Release(const std::wstring& path, int& confirmed) {
+bool FontMountList::Release(const std::wstring& path, Refused refused, int& confirmed) {
     if (m_fonts.Unmount(path.c_str()) != 0) {
         ++confirmed;
         return true;
     }
     // Refused: in use elsewhere, or already unmounted by another process.
-    return !m_fonts.IsMounted(path.c_str());
+    return refused == Refused::kAskTheSystem && !m_fonts.IsMounted(path.c_str());
 }
 
 RowRemoval FontMountList::UnmountRow(int row) {
@@ -158,7 +158,7 @@ RowRemoval FontMountList::UnmountRow(int row) {
     if (index < 0)
         return RowRemoval::kNoEntry;
     int confirmed = 0;
-    if (!Release(m_paths[index], confirmed))
+    if (!Release(m_paths[index], Refused::kAskTheSystem, confirmed))
         return RowRemoval::kStillMounted;
     Erase(index);
     UpdateScrollRange();
@@ -168,11 +168,11 @@ RowRemoval FontMountList::UnmountRow(int row) {
     return RowRemoval::kRemoved;
 }
 
-RemoveAllResult FontMountList::UnmountAll() {
+RemoveAllResult FontMountList::UnmountAll(Refused refused) {
     RemoveAllResult result;
     std::vector<std::wstring> kept;
     for (const std::wstring& path : m_paths) {
-        if (!Release(path, result.unmounted))
+        if (!Release(path, refused, result.unmounted))
             kept.push_back(path);
     }
     m_paths.clear();

@@ -56,6 +56,12 @@ struct RemoveAllResult {
     StatusText status;
 };
 
+// What becomes of a font the system refuses to unmount.
+enum class Refused {
+    kAskTheSystem,  // listed while the session still has it
+    kKeepListed,    // listed without asking: at the end, when only the journal keeps the list
+};
+
 enum class RowRemoval {
     kNoEntry,       // the row shows none
     kRemoved,       // the font left the session and the list
@@ -97,8 +103,8 @@ public:
     // not unmount (another program uses it) stays listed, so that the list
     // never leaves a mounted font out.
     RowRemoval UnmountRow(int row);
-    // Unmounts every entry; what the system refuses and still has stays listed.
-    RemoveAllResult UnmountAll();
+    // Unmounts every entry; what the system refuses stays listed as `refused` says.
+    RemoveAllResult UnmountAll(Refused refused = Refused::kAskTheSystem);
     // Moves the list by mouse-wheel notches (positive is up), as the scroll bar would.
     void ScrollByNotches(int notches);
     // Follows the scroll bar to `position` (clamped into the range) when the user moves it.
@@ -120,7 +126,7 @@ private:
     void Append(const std::wstring& path, std::wstring key);
     void Erase(int index);
     // Unmounts `path`: false when the session still has the font.
-    bool Release(const std::wstring& path, int& confirmed);
+    bool Release(const std::wstring& path, Refused refused, int& confirmed);
     void UpdateScrollRange();
     void FillRow(int row, const std::wstring& path);
     static void ClearRow(ListRow& row);

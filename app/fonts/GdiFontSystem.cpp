@@ -1,7 +1,5 @@
 #include "app/fonts/GdiFontSystem.h"
 
-#include "app/fonts/FontNameReader.h"
-
 namespace {
 
 int CALLBACK StopAtFirst(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -36,8 +34,10 @@ int GdiFontSystem::Unmount(const wchar_t* path) {
 }
 
 bool GdiFontSystem::IsMounted(const wchar_t* path) {
-    FreeTypeNameReader reader;
-    const std::wstring family = reader.ReadFace(path).gdiFamily;
+    if (m_names == nullptr) {
+        m_names = std::make_unique<FreeTypeNameReader>();
+    }
+    const std::wstring family = m_names->ReadGdiFamily(path);
     if (family.empty() || family.size() >= LF_FACESIZE) {
         return true;
     }

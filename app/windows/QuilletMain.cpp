@@ -56,7 +56,8 @@ CQuilletMain::CQuilletMain(IFontSystem& fonts, IFontNameReader& names, const Mou
 
 CQuilletMain::~CQuilletMain() {
     // Every font this run mounted leaves with it, even when the window closes abnormally.
-    ShowStatus(UnmountEverything().status.text, FontMountList::kRemoveAllTimer);
+    // What the system refuses is journalled without asking it more: the next start unmounts it.
+    ShowStatus(UnmountEverything(Refused::kKeepListed).status.text, FontMountList::kRemoveAllTimer);
     if (m_charMap != nullptr) {
         // The character map outlives this window until the process ends.
         m_charMap->SetSwitchBox(nullptr);
@@ -192,7 +193,7 @@ void CQuilletMain::Notify(NotifyMsg& msg) {
         } else if (senderName == L"minbtn") {
             SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         } else if (senderName == L"removeall") {
-            const StatusText status = UnmountEverything().status;
+            const StatusText status = UnmountEverything(Refused::kAskTheSystem).status;
             ShowRegistry();
             HideCharMapOfRemovedFont();
             ShowStatus(status.text, status.timerId);

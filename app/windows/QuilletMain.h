@@ -85,7 +85,7 @@ private:
     void EndBatch(const DropResult& result);
     void ShowProgress();
     // Stops any load and unmounts every listed font: remove-all, the close and the end of the session.
-    RemoveAllResult UnmountEverything();
+    RemoveAllResult UnmountEverything(Refused refused);
     // Tells other programs the fonts changed, when the user asked for it.
     void NotifyOthers(int fontsChanged);
     void RestoreTitle();

@@ -58,13 +58,13 @@ void CQuilletMain::ShowProgress() {
     }
 }
 
-RemoveAllResult CQuilletMain::UnmountEverything() {
+RemoveAllResult CQuilletMain::UnmountEverything(Refused refused) {
     m_queue.StopAll();
     if (m_hwnd != nullptr) {
         ::KillTimer(m_hwnd, kProgressTimer);
     }
     m_progressShown = false;
-    const RemoveAllResult removed = m_registry.UnmountAll();
+    const RemoveAllResult removed = m_registry.UnmountAll(refused);
     m_queue.Record();
     NotifyOthers(removed.unmounted);
     return removed;
@@ -112,7 +112,7 @@ bool CQuilletMain::HandleBatchMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_ENDSESSION:
         // The process ends after this message without running destructors.
         if (wParam != FALSE) {
-            UnmountEverything();
+            UnmountEverything(Refused::kKeepListed);
         }
         return false;
     default:

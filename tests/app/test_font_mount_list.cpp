@@ -296,6 +296,15 @@ TEST_F(FontMountListTest, ARowWhoseFontTheSystemKeepsStaysAndOneAlreadyGoneLeave
     EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(0), FontPath(1)}));
 }
 
+TEST_F(FontMountListTest, AtTheEndEveryRefusedFontStaysListedWithoutAskingMore) {
+    DropFonts(3);
+    fonts.mounted.erase(FontPath(1));  // refused, though already gone
+    fonts.calls.clear();
+    EXPECT_EQ(list.UnmountAll(Refused::kKeepListed).unmounted, 2);
+    EXPECT_EQ(Entries(), std::vector<std::wstring>{FontPath(1)}) << "for the journal: the next start tries again";
+    EXPECT_EQ(fonts.calls.size(), 3u);
+}
+
 TEST_F(FontMountListTest, RemoveAllOnAnEmptyListReportsZero) {
     EXPECT_EQ(list.UnmountAll().status.text, L"已卸载: 0个字体");
 }
