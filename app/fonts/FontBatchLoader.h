@@ -43,7 +43,10 @@ public:
     bool Start(std::vector<std::wstring> paths, Preparer prepare, HWND window, UINT preparedMessage, UINT doneMessage);
     bool IsRunning() const { return m_worker != nullptr; }
     // After the prepared message, until GoAhead: the files that are to be mounted.
-    const PreparedBatch& Prepared() const { return m_prepared; }
+    const PreparedBatch& Prepared() const {
+        m_total.load(std::memory_order_acquire);  // what the worker stored before it posted
+        return m_prepared;
+    }
     void GoAhead() { SetEvent(m_goAhead); }
     // Files tried so far and files to mount, for the progress shown while it
     // runs; both 0 until the batch is prepared.
