@@ -25,6 +25,7 @@ public:
     void FinishDrop(HDROP) override {}
     int Mount(const wchar_t*) override { return 1; }
     int Unmount(const wchar_t*) override { return 1; }
+    bool IsMounted(const wchar_t*) override { return false; }
 
 private:
     static InstantDrop& Of(HDROP drop) { return *reinterpret_cast<InstantDrop*>(drop); }

@@ -29,6 +29,7 @@ public:
     void FinishDrop(HDROP) override {}
     int Mount(const wchar_t*) override { return 0; }
     int Unmount(const wchar_t*) override { return 0; }
+    bool IsMounted(const wchar_t*) override { return false; }
 };
 
 class NoNames final : public IFontNameReader {

@@ -1,6 +1,7 @@
 #include "app/fonts/FontMountList.h"
 
 #include "app/fonts/FontFolder.h"
+#include "app/system/Shortcut.h"
 
 #include <shlwapi.h>
 
@@ -76,8 +77,15 @@ PreparedBatch FontMountList::Prepare(const std::vector<std::wstring>& paths) con
             batch.files.push_back(file);
         }
     };
-    for (const std::wstring& path : paths) {
-        if (!IsPlainFolder(path.c_str())) {
+    for (const std::wstring& dropped : paths) {
+        // A shortcut stands for what it names, if that is a font file or a folder.
+        const std::wstring path = IsShortcut(dropped) ? ShortcutTarget(dropped) : dropped;
+        const bool folder = !path.empty() && IsPlainFolder(path.c_str());
+        if (path.empty() || (path != dropped && !folder && !HasFontExtension(path))) {
+            ++batch.failed;
+            continue;
+        }
+        if (!folder) {
             take(path);
             continue;
         }
@@ -134,37 +142,60 @@ StatusText FontMountList::BatchText(const DropResult& result) {
     return StatusText{text, kRemoveAllTimer};
 }
 
-bool FontMountList::UnmountRow(int row) {
+bool FontMountList::Release(const std::wstring& path, Refused refused, int& confirmed) {
+    if (m_fonts.Unmount(path.c_str()) != 0) {
+        ++confirmed;
+        return true;
+    }
+    // Refused: in use elsewhere, or already unmounted by another process.
+    return refused == Refused::kAskTheSystem && !m_fonts.IsMounted(path.c_str());
+}
+
+RowRemoval FontMountList::UnmountRow(int row) {
     if (row < 0 || row >= kVisibleRows)
-        return false;
+        return RowRemoval::kNoEntry;
     const int index = IndexOf(m_rows[row].cells[0].userData);
     if (index < 0)
-        return false;
-    const std::wstring path = m_paths[index];
+        return RowRemoval::kNoEntry;
+    int confirmed = 0;
+    if (!Release(m_paths[index], Refused::kAskTheSystem, confirmed))
+        return RowRemoval::kStillMounted;
     Erase(index);
-    // The entry leaves the list even when the system keeps the font (in use elsewhere).
-    m_fonts.Unmount(path.c_str());
     UpdateScrollRange();
     if (Count() == kVisibleRows)
         m_scroll.position = 0;
     Refresh();
-    return true;
+    return RowRemoval::kRemoved;
 }
 
-RemoveAllResult FontMountList::UnmountAll() {
-    int unmounted = 0;
-    for (const std::wstring& path : m_paths)
-        unmounted += m_fonts.Unmount(path.c_str());
+RemoveAllResult FontMountList::UnmountAll(Refused refused) {
+    RemoveAllResult result;
+    std::vector<std::wstring> kept;
+    for (const std::wstring& path : m_paths) {
+        if (!Release(path, refused, result.unmounted))
+            kept.push_back(path);
+    }
     m_paths.clear();
     m_keys.clear();
     m_index.clear();
+    for (const std::wstring& path : kept)
+        Append(path, IdentityKey(path));
+    result.stillMounted = Count();
+    m_scroll.position = 0;
+    UpdateScrollRange();
     for (ListRow& row : m_rows)
         ClearRow(row);
-    UpdateScrollRange();
+    Refresh();
 
     wchar_t text[64];
-    wnsprintfW(text, ARRAYSIZE(text), L"已卸载: %d个字体", unmounted);
-    return RemoveAllResult{unmounted, StatusText{text, kRemoveAllTimer}};
+    if (result.stillMounted > 0) {
+        wnsprintfW(text, ARRAYSIZE(text), L"已卸载: %d个字体，%d个正被使用，未能卸载", result.unmounted,
+                   result.stillMounted);
+    } else {
+        wnsprintfW(text, ARRAYSIZE(text), L"已卸载: %d个字体", result.unmounted);
+    }
+    result.status = StatusText{text, kRemoveAllTimer};
+    return result;
 }
 
 void FontMountList::ScrollByNotches(int notches) {

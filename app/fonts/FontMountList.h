@@ -51,8 +51,21 @@ struct StatusText {
 };
 
 struct RemoveAllResult {
-    int unmounted = 0;  // what the system confirmed
+    int unmounted = 0;     // what the system confirmed
+    int stillMounted = 0;  // refused and still in the session: they stay listed
     StatusText status;
+};
+
+// What becomes of a font the system refuses to unmount.
+enum class Refused {
+    kAskTheSystem,  // listed while the session still has it
+    kKeepListed,    // listed without asking: at the end, when only the journal keeps the list
+};
+
+enum class RowRemoval {
+    kNoEntry,       // the row shows none
+    kRemoved,       // the font left the session and the list
+    kStillMounted,  // the system refused: it stays listed
 };
 
 class FontMountList {
@@ -68,8 +81,9 @@ public:
     explicit FontMountList(IFontSystem& fonts, InstalledFontFolders installed = InstalledFontFolders::OfThisSystem());
 
     // Mounts every file of a drop in drop order (a folder stands for the font
-    // files inside it), lists the new ones, refreshes the rows and releases
-    // the drop. Installed fonts are neither mounted nor unmounted nor listed.
+    // files inside it, a shortcut for the font file or folder it names),
+    // lists the new ones, refreshes the rows and releases the drop. Installed
+    // fonts are neither mounted nor unmounted nor listed.
     DropResult MountDropped(HDROP drop);
     // The dropped paths, in drop order; the drop is released.
     std::vector<std::wstring> ReadDrop(HDROP drop);
@@ -85,9 +99,12 @@ public:
     // The title's note after a batch: what failed, else what was skipped;
     // empty text when neither. Under the remove-all timer.
     static StatusText BatchText(const DropResult& result);
-    // Unmounts the entry shown in visible row `row`; false when the row shows none.
-    bool UnmountRow(int row);
-    RemoveAllResult UnmountAll();
+    // Unmounts the entry shown in visible row `row`. A font the system will
+    // not unmount (another program uses it) stays listed, so that the list
+    // never leaves a mounted font out.
+    RowRemoval UnmountRow(int row);
+    // Unmounts every entry; what the system refuses stays listed as `refused` says.
+    RemoveAllResult UnmountAll(Refused refused = Refused::kAskTheSystem);
     // Moves the list by mouse-wheel notches (positive is up), as the scroll bar would.
     void ScrollByNotches(int notches);
     // Follows the scroll bar to `position` (clamped into the range) when the user moves it.
@@ -108,6 +125,8 @@ public:
 private:
     void Append(const std::wstring& path, std::wstring key);
     void Erase(int index);
+    // Unmounts `path`: false when the session still has the font.
+    bool Release(const std::wstring& path, Refused refused, int& confirmed);
     void UpdateScrollRange();
     void FillRow(int row, const std::wstring& path);
     static void ClearRow(ListRow& row);

@@ -178,6 +178,11 @@ std::wstring FreeTypeNameReader::ReadFullName(const std::wstring& path) {
     return file.Face() != nullptr ? FullName(file.Face()) : std::wstring();
 }
 
+std::wstring FreeTypeNameReader::ReadGdiFamily(const std::wstring& path) {
+    const FontFileFace file(m_library, path, m_readAt);
+    return file.Face() != nullptr ? GdiFamilyName(file.Face()) : std::wstring();
+}
+
 FontFaceInfo FreeTypeNameReader::ReadFace(const std::wstring& path) {
     FontFaceInfo info;
     const FontFileFace file(m_library, path, m_readAt);

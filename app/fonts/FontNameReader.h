@@ -39,6 +39,8 @@ public:
 
     std::wstring ReadFullName(const std::wstring& path) override;
     FontFaceInfo ReadFace(const std::wstring& path) override;
+    // ReadFace's gdiFamily alone, without the characters.
+    std::wstring ReadGdiFamily(const std::wstring& path);
 
 private:
     FT_Library m_library = nullptr;

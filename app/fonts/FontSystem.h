@@ -19,6 +19,10 @@ public:
     virtual int Mount(const wchar_t* path) = 0;
     // RemoveFontResourceW: non-zero on success.
     virtual int Unmount(const wchar_t* path) = 0;
+    // After a refused unmount: whether the session still has the font (a
+    // program that uses it keeps it), rather than another process having
+    // unmounted it already. True when that cannot be told.
+    virtual bool IsMounted(const wchar_t* path) = 0;
 };
 
 // Mounts `path` once however often it was mounted before: one unmount first,

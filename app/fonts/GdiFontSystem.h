@@ -1,4 +1,7 @@
 #pragma once
+#include <memory>
+
+#include "app/fonts/FontNameReader.h"
 #include "app/fonts/FontSystem.h"
 
 // The real platform: shell drops and GDI session fonts.
@@ -10,4 +13,10 @@ public:
     void FinishDrop(HDROP drop) override;
     int Mount(const wchar_t* path) override;
     int Unmount(const wchar_t* path) override;
+    // Asks GDI for the family the file names itself by. GUI thread only.
+    bool IsMounted(const wchar_t* path) override;
+
+private:
+    // Made at the first refusal: a start pays nothing for it.
+    std::unique_ptr<FreeTypeNameReader> m_names;
 };

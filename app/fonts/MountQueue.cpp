@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "app/fonts/FontFolder.h"
+#include "app/system/Shortcut.h"
+
 MountQueue::MountQueue(FontMountList& registry, IFontSystem& fonts, const MountJournal& journal)
     : m_registry(registry), m_fonts(fonts), m_journal(journal), m_loader(fonts) {}
 
@@ -9,46 +12,65 @@ void MountQueue::Add(std::vector<std::wstring> paths) {
     m_waiting.push_back(std::move(paths));
 }
 
+bool MountQueue::IsLarge(const std::vector<std::wstring>& paths) const {
+    if (paths.size() > kLargeBatch) {
+        return true;
+    }
+    for (const std::wstring& path : paths) {
+        if (IsShortcut(path) || IsPlainFolder(path.c_str())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<DropResult> MountQueue::RunWaiting() {
     std::vector<DropResult> ended;
     while (!IsLoading() && !m_waiting.empty()) {
-        PreparedBatch batch = m_registry.Prepare(m_waiting.front());
+        std::vector<std::wstring> paths = std::move(m_waiting.front());
         m_waiting.pop_front();
-        if (batch.files.size() > kLargeBatch && StartLoad(batch)) {
+        // The worker only reads what never changes: the installed-font folders.
+        const FontMountList& registry = m_registry;
+        if (m_window != nullptr && IsLarge(paths) &&
+            m_loader.Start(
+                paths, [&registry](const std::vector<std::wstring>& dropped) { return registry.Prepare(dropped); },
+                m_window, m_preparedMessage, m_doneMessage)) {
             break;
         }
         // Small, or no thread to be had: here and now.
+        const PreparedBatch batch = m_registry.Prepare(paths);
         BatchOutcome outcome;
         for (const std::wstring& file : batch.files) {
             outcome.mounted.push_back(Remount(m_fonts, file.c_str()));
         }
         outcome.tried = batch.files.size();
-        outcome.files = std::move(batch.files);
-        ended.push_back(Accept(outcome, batch));
+        outcome.files = batch.files;
+        outcome.failed = batch.failed;
+        outcome.skippedInstalled = batch.skippedInstalled;
+        ended.push_back(Accept(outcome));
     }
     return ended;
 }
 
-bool MountQueue::StartLoad(PreparedBatch& batch) {
-    if (m_window == nullptr || !m_loader.Start(batch.files, m_window, m_doneMessage)) {
-        return false;
+void MountQueue::BeginMounting() {
+    if (!IsLoading()) {
+        return;
     }
-    m_loading = std::move(batch);
+    m_loading = m_loader.Prepared().files;
     Record();
-    return true;
+    m_loader.GoAhead();
 }
 
 DropResult MountQueue::TakeLoad() {
     const BatchOutcome outcome = m_loader.Finish();
-    const PreparedBatch counted = std::move(m_loading);
-    m_loading = PreparedBatch();
-    return Accept(outcome, counted);
+    m_loading.clear();
+    return Accept(outcome);
 }
 
-DropResult MountQueue::Accept(const BatchOutcome& outcome, const PreparedBatch& counted) {
+DropResult MountQueue::Accept(const BatchOutcome& outcome) {
     DropResult result;
-    result.failed = counted.failed;
-    result.skippedInstalled = counted.skippedInstalled;
+    result.failed = outcome.failed;
+    result.skippedInstalled = outcome.skippedInstalled;
     for (size_t index = 0; index < outcome.tried && index < outcome.files.size(); ++index) {
         if (!outcome.mounted[index]) {
             ++result.failed;
@@ -71,11 +93,11 @@ void MountQueue::StopAll() {
 }
 
 void MountQueue::Record() const {
-    if (m_loading.files.empty()) {
+    if (m_loading.empty()) {
         m_journal.Write(m_registry.Paths());
         return;
     }
     std::vector<std::wstring> maybeMounted = m_registry.Paths();
-    maybeMounted.insert(maybeMounted.end(), m_loading.files.begin(), m_loading.files.end());
+    maybeMounted.insert(maybeMounted.end(), m_loading.begin(), m_loading.end());
     m_journal.Write(maybeMounted);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The batches of one window (drops, the command line, paths a second start
 // hands over), run in the order they came: small ones at once on the GUI
-// thread, large ones on the loader's worker while the window goes on
-// answering. It keeps the journal in step with what may be mounted.
+// thread, large ones prepared and mounted on the loader's worker while the
+// window goes on answering. It keeps the journal in step with what may be
+// mounted.
 #include <deque>
 #include <string>
 #include <vector>
@@ -13,15 +14,18 @@
 
 class MountQueue {
 public:
-    // A batch of more files than this mounts off the GUI thread.
+    // A batch of more paths than this, or one with a folder or a shortcut
+    // (which may stand for thousands of files), goes to the worker.
     static constexpr size_t kLargeBatch = 16;
 
     MountQueue(FontMountList& registry, IFontSystem& fonts, const MountJournal& journal);
 
-    // The loader posts `doneMessage` to `window` when a large batch ends;
-    // without a window every batch runs on this thread.
-    void SetWindow(HWND window, UINT doneMessage) {
+    // The loader posts `preparedMessage` to `window` when it knows the files
+    // of a large batch and `doneMessage` when the batch ends; without a
+    // window every batch runs on this thread.
+    void SetWindow(HWND window, UINT preparedMessage, UINT doneMessage) {
         m_window = window;
+        m_preparedMessage = preparedMessage;
         m_doneMessage = doneMessage;
     }
     // Queues a batch behind those that wait or load.
@@ -29,6 +33,9 @@ public:
     // Runs waiting batches until one goes to the worker or none is left, and
     // returns what each batch that ended here did, in order.
     std::vector<DropResult> RunWaiting();
+    // On the prepared message: records the files the worker is about to
+    // mount in the journal, then lets it mount them.
+    void BeginMounting();
     // On the done message: takes what the worker mounted into the registry.
     DropResult TakeLoad();
     // Stops a load after the file in progress, takes in what it mounted, and
@@ -44,18 +51,18 @@ public:
     void Record() const;
 
 private:
-    // Hands a large batch to the worker; false when no thread could be made.
-    bool StartLoad(PreparedBatch& batch);
-    // Lists what a batch mounted; `counted` says what Prepare counted for it.
-    DropResult Accept(const BatchOutcome& outcome, const PreparedBatch& counted);
+    bool IsLarge(const std::vector<std::wstring>& paths) const;
+    // Lists what a batch mounted.
+    DropResult Accept(const BatchOutcome& outcome);
 
     FontMountList& m_registry;
     IFontSystem& m_fonts;
     const MountJournal& m_journal;
     FontBatchLoader m_loader;
     std::deque<std::vector<std::wstring>> m_waiting;
-    // The batch that loads: its files and what Prepare counted.
-    PreparedBatch m_loading;
+    // The files of the batch the worker mounts.
+    std::vector<std::wstring> m_loading;
     HWND m_window = nullptr;
+    UINT m_preparedMessage = 0;
     UINT m_doneMessage = 0;
 };

@@ -56,7 +56,8 @@ CQuilletMain::CQuilletMain(IFontSystem& fonts, IFontNameReader& names, const Mou
 
 CQuilletMain::~CQuilletMain() {
     // Every font this run mounted leaves with it, even when the window closes abnormally.
-    ShowStatus(UnmountEverything().status.text, FontMountList::kRemoveAllTimer);
+    // What the system refuses is journalled without asking it more: the next start unmounts it.
+    ShowStatus(UnmountEverything(Refused::kKeepListed).status.text, FontMountList::kRemoveAllTimer);
     if (m_charMap != nullptr) {
         // The character map outlives this window until the process ends.
         m_charMap->SetSwitchBox(nullptr);
@@ -76,7 +77,7 @@ void CQuilletMain::InitWindow() {
     m_scrollBar = FindControlAs<CScrollBarUI>(m_manager, L"listscroll", L"ScrollBar");
     AllowDropsFromLowerIntegrity(m_hwnd);
     BuildRows();
-    m_queue.SetWindow(m_hwnd, kLoadDoneMessage);
+    m_queue.SetWindow(m_hwnd, kLoadPreparedMessage, kLoadDoneMessage);
     RecoverLeftovers();
 }
 
@@ -192,7 +193,7 @@ void CQuilletMain::Notify(NotifyMsg& msg) {
         } else if (senderName == L"minbtn") {
             SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         } else if (senderName == L"removeall") {
-            const StatusText status = UnmountEverything().status;
+            const StatusText status = UnmountEverything(Refused::kAskTheSystem).status;
             ShowRegistry();
             HideCharMapOfRemovedFont();
             ShowStatus(status.text, status.timerId);
@@ -243,11 +244,18 @@ void CQuilletMain::OnCellClick(CControlUI* cell) {
         }
         break;
     case FontMountList::kTagDelete:
-        if (m_registry.UnmountRow(_wtoi(path.c_str()))) {
+        switch (m_registry.UnmountRow(_wtoi(path.c_str()))) {
+        case RowRemoval::kRemoved:
             ShowRegistry();
             HideCharMapOfRemovedFont();
             m_queue.Record();
             NotifyOthers(1);
+            break;
+        case RowRemoval::kStillMounted:
+            ShowStatus(L"未能卸载: 字体正被其它程序使用", FontMountList::kRemoveAllTimer);
+            break;
+        case RowRemoval::kNoEntry:
+            break;
         }
         break;
     default:
@@ -303,7 +311,23 @@ void CQuilletMain::ShowAbout() {
         return;
     }
     about->CenterWindow();
+    m_about = *about;
     about->ShowModal();
+    m_about = nullptr;
+    if (m_closeAfterAbout) {
+        Close(1);
+    }
+}
+
+LRESULT CQuilletMain::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
+    handled = m_about != nullptr;
+    if (m_about != nullptr) {
+        // Ending this window inside the About window's loop would delete it
+        // under the handler that runs the loop: end the About window first.
+        m_closeAfterAbout = true;
+        ::PostMessageW(m_about, WM_CLOSE, 0, 0);
+    }
+    return 0;
 }
 
 void CQuilletMain::CopyFolderPath(const std::wstring& path) {

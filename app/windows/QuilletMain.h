@@ -26,8 +26,9 @@ public:
     // Updates "正在加载: i/N" while a large batch loads.
     static constexpr UINT kProgressTimer = 4;
     static constexpr UINT kProgressInterval = 100;
-    // Posted by the loader when a large batch ends.
+    // Posted by the loader when a large batch ends, and when it knows the files it is to mount.
     static constexpr UINT kLoadDoneMessage = WM_APP + 2;
+    static constexpr UINT kLoadPreparedMessage = WM_APP + 3;
     static constexpr int kCellCount = 4;
     static constexpr wchar_t kWindowClass[] = L"Quillet";
 
@@ -67,6 +68,7 @@ protected:
     SkinUI::CUIString GetSkinFile() override { return L"109"; }
     LRESULT OnMouseWheel(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+    LRESULT OnClose(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
     LRESULT HandleCustomMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
 private:
@@ -83,7 +85,7 @@ private:
     void EndBatch(const DropResult& result);
     void ShowProgress();
     // Stops any load and unmounts every listed font: remove-all, the close and the end of the session.
-    RemoveAllResult UnmountEverything();
+    RemoveAllResult UnmountEverything(Refused refused);
     // Tells other programs the fonts changed, when the user asked for it.
     void NotifyOthers(int fontsChanged);
     void RestoreTitle();
@@ -108,6 +110,9 @@ private:
     FolderOpener m_showInFolder;
     CMenuWnd* m_menu = nullptr;
     CharMap* m_charMap = nullptr;
+    // The About window while its modal loop runs inside this window's handler.
+    HWND m_about = nullptr;
+    bool m_closeAfterAbout = false;
     // The control in whose manager the menu sends its commands: the root, once the first paint reported it.
     SkinUI::CControlUI* m_menuTarget = nullptr;
     SkinUI::CLabelUI* m_title = nullptr;

@@ -49,7 +49,8 @@ void CQuilletMain::EndBatch(const DropResult& result) {
 }
 
 void CQuilletMain::ShowProgress() {
-    if (m_title != nullptr) {
+    // Until the worker knows the files there is nothing to count.
+    if (m_title != nullptr && m_queue.Total() > 0) {
         wchar_t text[64];
         swprintf(text, 64, L"正在加载: %zu/%zu", m_queue.Tried(), m_queue.Total());
         m_title->SetText(text);
@@ -57,13 +58,13 @@ void CQuilletMain::ShowProgress() {
     }
 }
 
-RemoveAllResult CQuilletMain::UnmountEverything() {
+RemoveAllResult CQuilletMain::UnmountEverything(Refused refused) {
     m_queue.StopAll();
     if (m_hwnd != nullptr) {
         ::KillTimer(m_hwnd, kProgressTimer);
     }
     m_progressShown = false;
-    const RemoveAllResult removed = m_registry.UnmountAll();
+    const RemoveAllResult removed = m_registry.UnmountAll(refused);
     m_queue.Record();
     NotifyOthers(removed.unmounted);
     return removed;
@@ -91,6 +92,10 @@ bool CQuilletMain::HandleBatchMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         return true;
     }
+    case kLoadPreparedMessage:
+        m_queue.BeginMounting();
+        ShowProgress();
+        return true;
     case kLoadDoneMessage:
         if (m_queue.IsLoading()) {
             ::KillTimer(m_hwnd, kProgressTimer);
@@ -107,7 +112,7 @@ bool CQuilletMain::HandleBatchMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_ENDSESSION:
         // The process ends after this message without running destructors.
         if (wParam != FALSE) {
-            UnmountEverything();
+            UnmountEverything(Refused::kKeepListed);
         }
         return false;
     default:

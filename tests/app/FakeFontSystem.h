@@ -30,6 +30,8 @@ public:
     std::set<std::wstring, NoCase> fontFiles;
     // Mount references per file, as GDI counts them.
     std::map<std::wstring, int, NoCase> mounted;
+    // Files another program uses: the system refuses to unmount them.
+    std::set<std::wstring, NoCase> inUse;
     std::vector<std::wstring> calls;
     bool mountAlwaysSucceeds = false;
     bool recordCalls = true;
@@ -66,12 +68,14 @@ public:
         const std::lock_guard<std::mutex> lock(mutex);
         Record(L"unmount ", path);
         auto found = mounted.find(path);
-        if (found == mounted.end())
+        if (found == mounted.end() || inUse.count(path))
             return 0;
         if (--found->second == 0)
             mounted.erase(found);
         return 1;
     }
+
+    bool IsMounted(const wchar_t* path) override { return References(path) > 0; }
 
     int References(const std::wstring& path) const {
         const std::lock_guard<std::mutex> lock(mutex);

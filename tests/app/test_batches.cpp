@@ -107,10 +107,61 @@ TEST_F(BatchTest, ALargeFolderLoadsBehindAnAnsweringWindowAndLaterDropsWaitTheir
     EXPECT_EQ(L"f1.ttf", CellText(0, 0)) << "rows are filled when the load ends";
 }
 
+// The longest a message waits while `work` runs on this thread and what it
+// leaves for the message loop is dispatched.
+template <typename Work>
+double LongestWait(CQuilletMain* window, Work&& work) {
+    double longest = 0;
+    const auto timed = [&longest](auto&& step) {
+        LARGE_INTEGER frequency, start, end;
+        ::QueryPerformanceFrequency(&frequency);
+        ::QueryPerformanceCounter(&start);
+        step();
+        ::QueryPerformanceCounter(&end);
+        const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
+        longest = seconds > longest ? seconds : longest;
+    };
+    timed(work);
+    MSG msg;
+    for (int wait = 0; wait < 4000 && window->IsLoading(); ++wait) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            timed([&] { ::DispatchMessageW(&msg); });
+        }
+        ::Sleep(5);
+    }
+    return longest;
+}
+
+TEST_F(BatchTest, TenThousandFilesInOneDropKeepTheWindowAnswering) {
+    std::vector<std::wstring> paths;
+    for (int i = 0; i < 10000; ++i) {
+        paths.push_back(FontPath(i));
+    }
+    fonts.recordCalls = false;
+    const double longest = LongestWait(window, [&] { Drop(paths); });
+    EXPECT_EQ(10000, window->Registry().Count());
+    EXPECT_LT(longest, 0.1) << "no message waits longer than a tenth of a second";
+}
+
+TEST_F(BatchTest, AFolderIsWalkedBehindTheWindowAndItsFilesJournalledBeforeAnyMounts) {
+    fonts.mountMilliseconds = 2;
+    Drop({FolderOfFonts(3)});
+    EXPECT_TRUE(window->IsLoading()) << "a folder may hold thousands of files";
+    EXPECT_TRUE(fonts.calls.empty());
+    while (window->IsLoading() && fonts.References(folder.Path() + L"f1.ttf") == 0) {
+        Pump();
+        ::Sleep(1);
+    }
+    EXPECT_EQ(3u, journal.Read().size()) << "a crash now leaves no font the next start cannot unmount";
+    WaitForLoad();
+    EXPECT_EQ(3, window->Registry().Count());
+}
+
 TEST_F(BatchTest, ClosingDuringALoadStopsItAndLeavesNothingMounted) {
     fonts.mountMilliseconds = 2;
     Drop({FolderOfFonts(200)});
     while (window->IsLoading() && fonts.References(folder.Path() + L"f20.ttf") == 0) {
+        Pump();  // the worker mounts once the window has journalled the files
         ::Sleep(1);
     }
     ::DestroyWindow(hwnd);

@@ -65,12 +65,15 @@ TEST(FontMountGdi, DroppedFontsAreEnumeratedUntilRemoveAll) {
     EXPECT_EQ(list.Row(1).cells[0].text, L"QuilletBeta.ttf");
     EXPECT_TRUE(GdiKnowsFamily(L"Quillet Test Alpha"));
     EXPECT_TRUE(GdiKnowsFamily(L"Quillet Test Beta"));
+    EXPECT_TRUE(fonts.IsMounted(alpha.c_str()));
 
     // alpha was dropped twice but must be mounted once: one removal unmounts it.
     EXPECT_EQ(list.UnmountAll().status.text, L"已卸载: 2个字体");
     EXPECT_FALSE(GdiKnowsFamily(L"Quillet Test Alpha"));
     EXPECT_FALSE(GdiKnowsFamily(L"Quillet Test Beta"));
     EXPECT_FALSE(RemoveFontResourceW(alpha.c_str()));
+    EXPECT_FALSE(fonts.IsMounted(alpha.c_str()));
+    EXPECT_TRUE(fonts.IsMounted(notFont)) << "a file that names no face cannot be told apart";
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ TEST_F(FontMountListTest, SpellingsThatDifferInCaseAreOneEntryAndTheFirstStays) 
     EXPECT_TRUE(list.Contains(L"C:\\FONTS\\alpha.ttf"));
     EXPECT_EQ(fonts.References(L"C:\\Fonts\\Alpha.ttf"), 1);
     // Removing the row unmounts the file, so no other row may still claim it.
-    EXPECT_TRUE(list.UnmountRow(0));
+    EXPECT_EQ(list.UnmountRow(0), RowRemoval::kRemoved);
     EXPECT_EQ(fonts.References(L"C:\\Fonts\\Alpha.ttf"), 0);
     EXPECT_EQ(list.Count(), 0);
 }
@@ -179,7 +179,7 @@ TEST_F(FontMountListTest, RemovingFromThirteenHidesTheBarAndResetsTheScroll) {
     DropFonts(13);
     list.ScrollByNotches(-1);
     ASSERT_EQ(list.Scroll().position, 20);
-    EXPECT_TRUE(list.UnmountRow(5));  // shows entry 6
+    EXPECT_EQ(list.UnmountRow(5), RowRemoval::kRemoved);  // shows entry 6
     EXPECT_EQ(list.Count(), 12);
     EXPECT_FALSE(list.Contains(FontPath(6)));
     EXPECT_EQ(fonts.References(FontPath(6)), 0);
@@ -197,7 +197,7 @@ TEST_F(FontMountListTest, RemovingWhileScrolledToTheEndClampsThePosition) {
     DropFonts(14);
     list.ScrollByNotches(-2);
     ASSERT_EQ(list.Scroll().position, 40);
-    EXPECT_TRUE(list.UnmountRow(0));  // shows entry 2
+    EXPECT_EQ(list.UnmountRow(0), RowRemoval::kRemoved);  // shows entry 2
     EXPECT_EQ(list.Scroll().range, 20);
     EXPECT_EQ(list.Scroll().position, 20);
     EXPECT_TRUE(list.Scroll().visible);
@@ -207,20 +207,20 @@ TEST_F(FontMountListTest, RemovingWhileScrolledToTheEndClampsThePosition) {
 
 TEST_F(FontMountListTest, RemovingInTheMiddleMovesLaterEntriesUp) {
     DropFonts(5);
-    EXPECT_TRUE(list.UnmountRow(3));
+    EXPECT_EQ(list.UnmountRow(3), RowRemoval::kRemoved);
     EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(0), FontPath(1), FontPath(2), FontPath(4)}));
     ExpectRowShows(3, FontPath(4));
     ExpectRowEmpty(4);
     EXPECT_EQ(list.IndexOf(FontPath(4)), 3);
     // The index follows the shift: a later removal finds the right entry.
-    EXPECT_TRUE(list.UnmountRow(3));
+    EXPECT_EQ(list.UnmountRow(3), RowRemoval::kRemoved);
     EXPECT_FALSE(list.Contains(FontPath(4)));
 }
 
 TEST_F(FontMountListTest, AnEntryLeavesTheListEvenWhenTheSystemKeepsTheFont) {
     DropFonts(2);
     fonts.mounted.clear();  // the system no longer knows it: unmount fails
-    EXPECT_TRUE(list.UnmountRow(0));
+    EXPECT_EQ(list.UnmountRow(0), RowRemoval::kRemoved);
     EXPECT_EQ(Entries(), std::vector<std::wstring>{FontPath(1)});
 }
 
@@ -228,7 +228,7 @@ TEST_F(FontMountListTest, RemovingARowThatShowsNothingChangesNothing) {
     DropFonts(3);
     fonts.calls.clear();
     for (int row : {-1, 3, 11, 12, 13, 1000})
-        EXPECT_FALSE(list.UnmountRow(row)) << row;
+        EXPECT_EQ(list.UnmountRow(row), RowRemoval::kNoEntry) << row;
     EXPECT_EQ(list.Count(), 3);
     EXPECT_TRUE(fonts.calls.empty());
 }
@@ -250,6 +250,59 @@ TEST_F(FontMountListTest, RemoveAllReportsOnlyConfirmedUnmountsAndEmptiesEveryth
     EXPECT_FALSE(list.Scroll().visible);
     for (int row = 0; row < FontMountList::kRowCount; ++row)
         ExpectRowEmpty(row);
+}
+
+// A font another program uses is refused by the system and stays in the
+// session: it stays listed, and only what left is counted.
+TEST_F(FontMountListTest, AFontTheSystemKeepsStaysListedAndUncounted) {
+    struct Case {
+        std::vector<int> inUse;
+        int unmounted;
+        const wchar_t* status;
+        std::vector<std::wstring> left;
+    };
+    const Case cases[] = {
+        {{}, 3, L"已卸载: 3个字体", {}},
+        {{1}, 2, L"已卸载: 2个字体，1个正被使用，未能卸载", {FontPath(1)}},
+        {{0, 2}, 1, L"已卸载: 1个字体，2个正被使用，未能卸载", {FontPath(0), FontPath(2)}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.unmounted);
+        DropFonts(3);
+        fonts.inUse.clear();
+        for (int font : test.inUse)
+            fonts.inUse.insert(FontPath(font));
+        const RemoveAllResult removed = list.UnmountAll();
+        EXPECT_EQ(removed.unmounted, test.unmounted);
+        EXPECT_EQ(removed.status.text, test.status);
+        EXPECT_EQ(Entries(), test.left);
+        for (size_t row = 0; row < test.left.size(); ++row)
+            ExpectRowShows(static_cast<int>(row), test.left[row]);
+        ExpectRowEmpty(static_cast<int>(test.left.size()));
+        fonts.inUse.clear();
+        list.UnmountAll();
+        EXPECT_TRUE(fonts.mounted.empty()) << "once the program lets go, remove-all unmounts it";
+    }
+}
+
+TEST_F(FontMountListTest, ARowWhoseFontTheSystemKeepsStaysAndOneAlreadyGoneLeaves) {
+    DropFonts(3);
+    fonts.inUse.insert(FontPath(1));
+    EXPECT_EQ(list.UnmountRow(1), RowRemoval::kStillMounted);
+    EXPECT_EQ(list.Count(), 3);
+    ExpectRowShows(1, FontPath(1));
+    fonts.mounted.erase(FontPath(2));  // another process unmounted it
+    EXPECT_EQ(list.UnmountRow(2), RowRemoval::kRemoved);
+    EXPECT_EQ(Entries(), (std::vector<std::wstring>{FontPath(0), FontPath(1)}));
+}
+
+TEST_F(FontMountListTest, AtTheEndEveryRefusedFontStaysListedWithoutAskingMore) {
+    DropFonts(3);
+    fonts.mounted.erase(FontPath(1));  // refused, though already gone
+    fonts.calls.clear();
+    EXPECT_EQ(list.UnmountAll(Refused::kKeepListed).unmounted, 2);
+    EXPECT_EQ(Entries(), std::vector<std::wstring>{FontPath(1)}) << "for the journal: the next start tries again";
+    EXPECT_EQ(fonts.calls.size(), 3u);
 }
 
 TEST_F(FontMountListTest, RemoveAllOnAnEmptyListReportsZero) {

@@ -104,6 +104,19 @@ TEST_F(MainWindowTest, RemoveAllReportsTheCountUntilTheFirstTimer) {
     EXPECT_EQ(L"墨匣", TitleText());
 }
 
+TEST_F(MainWindowTest, AFontAnotherProgramUsesStaysListedAndTheTitleSaysWhy) {
+    DropFonts(2);
+    fonts.inUse.insert(FontPath(0));
+    Click(window->Cell(0, 3));
+    EXPECT_EQ(L"未能卸载: 字体正被其它程序使用", TitleText());
+    EXPECT_EQ(L"font0.ttf", CellText(0, 0));
+    Click(Named(L"removeall"));
+    EXPECT_EQ(L"已卸载: 1个字体，1个正被使用，未能卸载", TitleText());
+    EXPECT_EQ(L"font0.ttf", CellText(0, 0));
+    EXPECT_EQ(L"", CellText(1, 0));
+    EXPECT_EQ(std::vector<std::wstring>({FontPath(0)}), journal.Read());
+}
+
 TEST_F(MainWindowTest, TheCharacterMapOfARemovedFontIsHidden) {
     DropFonts(3);
     CharMap* map = window->GetCharMap();
