@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 namespace bench {
 
@@ -30,6 +31,14 @@ double BestOf(int runs, Work&& work) {
             best = elapsed;
     }
     return best;
+}
+
+// The folder of the running benchmark, with its trailing separator.
+inline std::wstring ExeFolder() {
+    wchar_t exe[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring path(exe);
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
 inline void Report(const char* name, double value, const char* unit, const char* detail) {

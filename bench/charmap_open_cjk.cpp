@@ -17,10 +17,7 @@ constexpr int kRuns = 20;
 constexpr LPCWSTR kCjkFont = L"Z:\\usr\\share\\fonts\\truetype\\wqy\\wqy-microhei.ttc";
 
 std::wstring SmallFont() {
-    wchar_t exe[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    const std::wstring folder(exe);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"..\\tests\\fonts\\QuilletTwoHundred.ttf";
+    return bench::ExeFolder() + L"..\\tests\\fonts\\QuilletTwoHundred.ttf";
 }
 
 void Drain() {

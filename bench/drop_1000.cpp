@@ -24,17 +24,10 @@ constexpr int kRuns = 3;
 constexpr UINT kProbeMessage = WM_APP + 90;
 constexpr DWORD kProbeIntervalMs = 2;
 
-std::wstring ExeFolder() {
-    wchar_t exe[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    const std::wstring path(exe);
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
-
 // 1,000 copies of a test font, as a folder of a type foundry's files would be.
 std::vector<std::wstring> MakeFonts(const std::wstring& folder) {
     ::CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring source = ExeFolder() + L"..\\tests\\fonts\\QuilletAlpha.ttf";
+    const std::wstring source = bench::ExeFolder() + L"..\\tests\\fonts\\QuilletAlpha.ttf";
     std::vector<std::wstring> files;
     for (int index = 0; index < kFiles; ++index) {
         wchar_t name[32];

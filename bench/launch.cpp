@@ -19,13 +19,6 @@ constexpr LPCWSTR kQuilletClass = L"Quillet";
 constexpr LPCWSTR kBareClass = L"QuilletLaunchBare";
 constexpr LPCWSTR kTitle = L"墨匣";
 
-std::wstring BenchFolder() {
-    wchar_t path[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring self = path;
-    return self.substr(0, self.find_last_of(L"\\/") + 1);
-}
-
 bool Exists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -107,7 +100,7 @@ double LaunchOnce(const std::wstring& program, LPCWSTR windowClass) {
 }  // namespace
 
 int main() {
-    const std::wstring folder = BenchFolder();
+    const std::wstring folder = bench::ExeFolder();
     const std::wstring quillet = folder + L"..\\app\\quillet.exe";
     const std::wstring bare = folder + L"launch_bare\\launch_bare.exe";
     if (!Exists(quillet) || !Exists(bare)) {

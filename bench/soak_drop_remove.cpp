@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <psapi.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include "app/windows/CharMap.h"
 #include "app/windows/QuilletMain.h"
 #include "bench/bench.h"
+#include "tests/app/shell_drop.h"
 #include "ui/core/manager/UIManager.h"
 
 namespace {
@@ -30,17 +30,10 @@ const wchar_t* const kSources[] = {L"QuilletAlpha.ttf",        L"QuilletBeta.ttf
                                    L"QuilletTwoHundred.ttf",   L"QuilletTypographic.ttf", L"QuilletMacNames.ttf",
                                    L"QuilletWindowsNames.ttf", L"QuilletBeyondBmp.ttf"};
 
-std::wstring ExeFolder() {
-    wchar_t exe[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    const std::wstring path(exe);
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
-
 // Twenty files made from the generated test fonts, each a file of its own.
 std::vector<std::wstring> MakeFonts(const std::wstring& folder) {
     ::CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring sources = ExeFolder() + L"..\\tests\\fonts\\";
+    const std::wstring sources = bench::ExeFolder() + L"..\\tests\\fonts\\";
     std::vector<std::wstring> files;
     for (int index = 0; index < kFontsPerDrop; ++index) {
         const std::wstring file = folder + L"\\soak" + std::to_wstring(index) + L".ttf";
@@ -51,28 +44,6 @@ std::vector<std::wstring> MakeFonts(const std::wstring& folder) {
         files.push_back(file);
     }
     return files;
-}
-
-// A drop as the shell hands it over: a DROPFILES block that the window releases.
-HDROP MakeDrop(const std::vector<std::wstring>& paths) {
-    size_t chars = 1;
-    for (const std::wstring& path : paths) {
-        chars += path.size() + 1;
-    }
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
-    if (header == nullptr) {
-        return nullptr;
-    }
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    auto* text = reinterpret_cast<wchar_t*>(header + 1);
-    for (const std::wstring& path : paths) {
-        path.copy(text, path.size());
-        text += path.size() + 1;
-    }
-    ::GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
 }
 
 void Pump() {
@@ -150,7 +121,7 @@ Footprint Measure() {
 // One cycle as a user would go through it: drop, a look at each font's
 // characters, remove-all. False when the program did not list the drop.
 bool Cycle(CQuilletMain& window, const std::vector<std::wstring>& files) {
-    ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(files)), 0);
+    ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeShellDrop(files)), 0);
     while (window.IsLoading()) {
         Pump();
         ::Sleep(1);

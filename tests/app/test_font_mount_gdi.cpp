@@ -2,6 +2,7 @@
 // the shell hands one to a window.
 #include "app/fonts/FontMountList.h"
 #include "app/fonts/GdiFontSystem.h"
+#include "tests/app/shell_drop.h"
 #include "tests/app/test_fonts.h"
 
 #include <gtest/gtest.h>
@@ -11,25 +12,6 @@
 #include <vector>
 
 namespace {
-
-// A DROPFILES block in movable global memory: what DragQueryFileW reads.
-HDROP MakeDrop(const std::vector<std::wstring>& paths) {
-    size_t chars = 1;
-    for (const std::wstring& path : paths)
-        chars += path.size() + 1;
-    const size_t bytes = sizeof(DROPFILES) + chars * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    auto* text = reinterpret_cast<wchar_t*>(header + 1);
-    for (const std::wstring& path : paths) {
-        path.copy(text, path.size());
-        text += path.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 int CALLBACK CountFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     ++*reinterpret_cast<int*>(found);
@@ -59,7 +41,7 @@ TEST(FontMountGdi, DroppedFontsAreEnumeratedUntilRemoveAll) {
 
     GdiFontSystem fonts;
     FontMountList list(fonts);
-    EXPECT_EQ(list.MountDropped(MakeDrop({alpha, notFont, beta, alpha})).added, 2);
+    EXPECT_EQ(list.MountDropped(MakeShellDrop({alpha, notFont, beta, alpha})).added, 2);
     ASSERT_EQ(list.Count(), 2);
     EXPECT_EQ(list.PathAt(0), alpha);
     EXPECT_EQ(list.Row(1).cells[0].text, L"QuilletBeta.ttf");
