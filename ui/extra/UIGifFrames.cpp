@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "ui/core/resources/UIImageDecode.h"
+#include "ui/extra/UIGifCheck.h"
 
 namespace SkinUI {
 
@@ -76,7 +77,8 @@ void CGifFrames::Release() {
 
 bool CGifFrames::Load(const void* bytes, size_t size) {
     Release();
-    if (!m_gdiPlus.IsStarted() || bytes == nullptr || size == 0 || size > Render::kMaxEncodedImageBytes) {
+    if (!m_gdiPlus.IsStarted() || bytes == nullptr || size == 0 || size > Render::kMaxEncodedImageBytes ||
+        !GifImagesHaveColourTables(static_cast<const unsigned char*>(bytes), size)) {
         return false;
     }
     m_stream = CreateStreamOver(bytes, size);
