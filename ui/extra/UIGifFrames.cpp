@@ -89,7 +89,8 @@ bool CGifFrames::Load(const void* bytes, size_t size) {
     UINT height = 0;
     if (!Succeeded(Gdip::GdipLoadImageFromStream(m_stream, &m_image)) ||
         !Succeeded(Gdip::GdipGetImageWidth(m_image, &width)) ||
-        !Succeeded(Gdip::GdipGetImageHeight(m_image, &height)) || !IsSideInRange(width) || !IsSideInRange(height)) {
+        !Succeeded(Gdip::GdipGetImageHeight(m_image, &height)) || !IsSideInRange(width) || !IsSideInRange(height) ||
+        static_cast<size_t>(width) * height > Render::kMaxImagePixels) {
         Release();
         return false;
     }
