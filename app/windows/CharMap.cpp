@@ -1,5 +1,6 @@
 #include "app/windows/CharMap.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cwchar>
 
@@ -144,11 +145,14 @@ void CharMap::ReadCharactersFromGdi(HFONT font) {
                 const WCRANGE& range = glyphs->ranges[index];
                 for (USHORT offset = 0; offset < range.cGlyphs; ++offset) {
                     const char32_t unit = static_cast<char32_t>(range.wcLow) + offset;
-                    if (unit != 0 && (unit < 0xD800 || unit > 0xDFFF)) {
+                    if (unit != 0 && unit <= 0xFFFF && (unit < 0xD800 || unit > 0xDFFF)) {
                         m_chars.push_back(unit);
                     }
                 }
             }
+            // The ranges need not come in order (Wine's for a substituted face do not): pages go in code order.
+            std::sort(m_chars.begin(), m_chars.end());
+            m_chars.erase(std::unique(m_chars.begin(), m_chars.end()), m_chars.end());
         }
     }
     if (previous != nullptr) {

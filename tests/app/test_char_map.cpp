@@ -1,7 +1,9 @@
 // The character map over a mounted font with several pages of characters:
 // pages by wheel and by scroll bar, the preview, copying one character, the
 // tooltips, and a second font taking the place of the first.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/windows/CharMap.h"
 #include "tests/app/clipboard_probe.h"
@@ -145,6 +147,26 @@ TEST_F(CharMapTest, ClosingHidesTheWindowAndKeepsIt) {
     EXPECT_TRUE(::IsWindow(*map));
     EXPECT_FALSE(::IsWindowVisible(*map));
     EXPECT_TRUE(map->Characters().empty());
+}
+
+// A file FreeType cannot read (here a bitmap font's executable header with
+// nothing after it, as a mutated .fon left it) is asked of GDI, whose ranges
+// may come out of order: the pages still go in code order, each character once.
+TEST_F(CharMapTest, CharactersAskedOfGdiComeInOrderOnce) {
+    const std::wstring path = TestJournalPath() + L".fon";
+    const char header[] = "MZ\r\x01\x01\0\0\0\x04\0\0\0\xff\xff\0\0";
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    ::WriteFile(file, header, sizeof(header), &written, nullptr);
+    ::CloseHandle(file);
+
+    Load(path);
+    ::DeleteFileW(path.c_str());
+    const std::vector<char32_t>& characters = map->Characters();
+    ASSERT_FALSE(characters.empty()) << "GDI answers for the substitute face";
+    EXPECT_TRUE(std::adjacent_find(characters.begin(), characters.end(),
+                                   [](char32_t a, char32_t b) { return a >= b; }) == characters.end());
 }
 
 }  // namespace

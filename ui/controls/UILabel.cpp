@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/controls/UITextEffects.h"
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/manager/UIManager.h"
 
@@ -92,7 +93,7 @@ void CLabelUI::SetTextStyle(UINT style) {
 }
 
 void CLabelUI::SetTextPadding(RECT padding) {
-    m_textPadding = padding;
+    m_textPadding = ClampRect(padding);
     ContentChanged();
 }
 
@@ -124,7 +125,7 @@ void CLabelUI::DoEvent(UIEvent& event) {
 void CLabelUI::SetShadowOffset(LPCWSTR value) {
     int values[2] = {0, 0};
     ParseIntList(value, values, 2);
-    const int offset = values[0];
+    const int offset = ClampCoordinate(values[0]);
     const int angle = values[1];
     if (angle < -180 || angle > 180) {
         return;
@@ -185,7 +186,7 @@ void CLabelUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
         m_gradientAngle = ParseInt(value);
         Invalidate();
     } else if (IsName(name, L"gradientlength")) {
-        m_gradientLength = ParseInt(value);
+        m_gradientLength = ClampCoordinate(ParseInt(value));
         Invalidate();
     } else if (IsName(name, L"shadowoffset")) {
         SetShadowOffset(value);

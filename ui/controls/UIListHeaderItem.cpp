@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/controls/UIListInfo.h"
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
@@ -186,7 +187,7 @@ void CListHeaderItemUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
         m_textColor = ParseColor(value);
         Invalidate();
     } else if (IsName(name, L"textpadding")) {
-        m_textPadding = ParseRect(value);
+        m_textPadding = ClampRect(ParseRect(value));
         Invalidate();
     } else if (IsName(name, L"showhtml")) {
         m_showHtml = ParseBool(value);
@@ -200,7 +201,7 @@ void CListHeaderItemUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     } else if (IsName(name, L"focusedimage")) {
         SetImage(m_focusedImage, value);
     } else if (IsName(name, L"sepwidth")) {
-        m_sepWidth = ParseInt(value);
+        m_sepWidth = ClampCoordinate(ParseInt(value));
         Invalidate();
     } else if (IsName(name, L"sepcolor")) {
         m_sepColor = ParseColor(value);

@@ -1,5 +1,6 @@
 #include "ui/controls/UIListInfo.h"
 
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/control/UIControl.h"
 
@@ -37,10 +38,6 @@ const ImageAttribute kImageAttributes[] = {
     {L"itemdisabledimage", &ListInfo::disabledImage},
 };
 
-int NotNegative(int value) {
-    return value < 0 ? 0 : value;
-}
-
 }  // namespace
 
 bool ApplyListInfoAttribute(ListInfo& info, CControlUI& holder, LPCWSTR name, LPCWSTR value) {
@@ -68,7 +65,7 @@ bool ApplyListInfoAttribute(ListInfo& info, CControlUI& holder, LPCWSTR name, LP
     // Size and style settings are read at the next layout; padding, markup
     // and lines move the rows or their cells, so they ask for one.
     if (IsName(name, L"itemheight")) {
-        info.itemHeight = NotNegative(ParseInt(value));
+        info.itemHeight = ClampLength(ParseInt(value));
     } else if (IsName(name, L"itemfont")) {
         info.font = ParseInt(value);
     } else if (IsName(name, L"itemalign")) {
@@ -80,16 +77,16 @@ bool ApplyListInfoAttribute(ListInfo& info, CControlUI& holder, LPCWSTR name, LP
     } else if (IsName(name, L"itemmultiline")) {
         ApplyMultiline(info.textStyle, ParseBool(value));
     } else if (IsName(name, L"itemtextpadding")) {
-        info.textPadding = ParseRect(value);
+        info.textPadding = ClampRect(ParseRect(value));
         holder.NeedUpdate();
     } else if (IsName(name, L"itemshowhtml")) {
         info.showHtml = ParseBool(value);
         holder.NeedUpdate();
     } else if (IsName(name, L"itemhlinesize")) {
-        info.hLineSize = NotNegative(ParseInt(value));
+        info.hLineSize = ClampLength(ParseInt(value));
         holder.NeedUpdate();
     } else if (IsName(name, L"itemvlinesize")) {
-        info.vLineSize = NotNegative(ParseInt(value));
+        info.vLineSize = ClampLength(ParseInt(value));
         holder.NeedUpdate();
     } else if (IsName(name, L"itemaltbk")) {
         info.alternateBk = ParseBool(value);

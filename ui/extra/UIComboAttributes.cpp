@@ -1,7 +1,6 @@
 // The combo box's attributes: its own, and the "item..." ones that style every row.
 
-#include <algorithm>
-
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/extra/UICombo.h"
 
@@ -28,7 +27,7 @@ void CComboUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
         }
     }
     if (IsName(name, L"textpadding")) {
-        m_textPadding = ParseRect(value);
+        m_textPadding = ClampRect(ParseRect(value));
         Invalidate();
     } else if (IsName(name, L"showtext")) {
         m_showText = ParseBool(value);
@@ -37,7 +36,7 @@ void CComboUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
         m_dropBoxAttributes = value;
     } else if (IsName(name, L"dropboxsize")) {
         const SIZE size = ParseSize(value);
-        m_dropBoxSize = SIZE{std::max(size.cx, 0L), std::max(size.cy, 0L)};
+        m_dropBoxSize = SIZE{ClampLength(size.cx), ClampLength(size.cy)};
     } else if (!ApplyListInfoAttribute(m_info, *this, name, value)) {
         CContainerUI::SetAttribute(name, value);
     }

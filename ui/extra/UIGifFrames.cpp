@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "ui/core/resources/UIImageDecode.h"
+#include "ui/extra/UIGifCheck.h"
 
 namespace SkinUI {
 
@@ -76,7 +77,8 @@ void CGifFrames::Release() {
 
 bool CGifFrames::Load(const void* bytes, size_t size) {
     Release();
-    if (!m_gdiPlus.IsStarted() || bytes == nullptr || size == 0 || size > Render::kMaxEncodedImageBytes) {
+    if (!m_gdiPlus.IsStarted() || bytes == nullptr || size == 0 || size > Render::kMaxEncodedImageBytes ||
+        !GifImagesHaveColourTables(static_cast<const unsigned char*>(bytes), size)) {
         return false;
     }
     m_stream = CreateStreamOver(bytes, size);
@@ -87,7 +89,8 @@ bool CGifFrames::Load(const void* bytes, size_t size) {
     UINT height = 0;
     if (!Succeeded(Gdip::GdipLoadImageFromStream(m_stream, &m_image)) ||
         !Succeeded(Gdip::GdipGetImageWidth(m_image, &width)) ||
-        !Succeeded(Gdip::GdipGetImageHeight(m_image, &height)) || !IsSideInRange(width) || !IsSideInRange(height)) {
+        !Succeeded(Gdip::GdipGetImageHeight(m_image, &height)) || !IsSideInRange(width) || !IsSideInRange(height) ||
+        static_cast<size_t>(width) * height > Render::kMaxImagePixels) {
         Release();
         return false;
     }

@@ -1,5 +1,6 @@
 #include "ui/extra/UIRichEdit.h"
 
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/render/UIRender.h"
@@ -28,7 +29,7 @@ void CRichEditUI::SetTextColor(DWORD color) {
 }
 
 void CRichEditUI::SetTextPadding(RECT padding) {
-    m_textPadding = padding;
+    m_textPadding = ClampRect(padding);
     Invalidate();
 }
 

@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "ui/controls/UIButton.h"
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/control/UIHover.h"
 #include "ui/core/manager/UIManager.h"
@@ -45,8 +46,8 @@ void CSliderUI::SetEnabled(bool enabled) {
 }
 
 void CSliderUI::SetThumbSize(SIZE size) {
-    m_thumbSize.cx = size.cx > 0 ? size.cx : 0;
-    m_thumbSize.cy = size.cy > 0 ? size.cy : 0;
+    m_thumbSize.cx = ClampLength(size.cx);
+    m_thumbSize.cy = ClampLength(size.cy);
 }
 
 void CSliderUI::SetAttribute(LPCWSTR name, LPCWSTR value) {

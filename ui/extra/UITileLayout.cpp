@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "ui/controls/UIScrollBar.h"
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 
 namespace SkinUI {
@@ -34,6 +35,7 @@ LPVOID CTileLayoutUI::GetInterface(LPCWSTR name) {
 }
 
 void CTileLayoutUI::SetItemSize(SIZE size) {
+    size = ClampSize(size);
     if (size.cx == m_itemSize.cx && size.cy == m_itemSize.cy) {
         return;
     }
@@ -45,12 +47,12 @@ void CTileLayoutUI::SetColumns(int columns) {
     if (columns < 0) {
         return;
     }
-    m_columns = columns;
+    m_columns = ClampLength(columns);
     NeedUpdate();
 }
 
 void CTileLayoutUI::SetRowGap(int gap) {
-    m_rowGap = std::max(gap, 0);
+    m_rowGap = ClampLength(gap);
     NeedUpdate();
 }
 

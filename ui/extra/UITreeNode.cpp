@@ -22,15 +22,20 @@ DWORD FirstSet(DWORD first, DWORD second) {
 
 }  // namespace
 
+void CTreeIndentUI::SetIndent(int width) {
+    m_indent = width;
+    NeedParentLayout();
+}
+
 CTreeNodeUI::CTreeNodeUI()
     : m_strip(new CHorizontalLayoutUI),
-      m_indentation(new CLabelUI),
+      m_indentation(new CTreeIndentUI),
       m_folderButton(new CCheckBoxUI),
       m_checkBox(new CCheckBoxUI),
       m_item(new COptionUI) {
     SetFixedHeight(kRowHeight);
     SetFixedWidth(kRowWidth);
-    m_indentation->SetFixedWidth(kRootIndent);
+    m_indentation->SetIndent(kRootIndent);
     m_indentation->SetVisible(false);
     m_folderButton->SetFixedWidth(kRowHeight);
     m_checkBox->SetFixedWidth(kCheckBoxWidth);
@@ -162,7 +167,7 @@ void CTreeNodeUI::FollowParent() {
     const CTreeNodeUI* parent = m_parentNode;
     m_indent = parent->m_indent + kIndentStep;
     m_indentation->SetVisible(true);
-    m_indentation->SetFixedWidth(m_indent);
+    m_indentation->SetIndent(m_indent);
     m_item->SetGroup(parent->m_item->GetGroup());
     SetVisible(parent->IsSelfVisible() && parent->IsFolderOpen());
 }
@@ -174,7 +179,7 @@ void CTreeNodeUI::FollowParents(CTreeNodeUI* top) {
 void CTreeNodeUI::TakeRootPlace() {
     m_indent = kRootIndent;
     m_indentation->SetVisible(false);
-    m_indentation->SetFixedWidth(kRootIndent);
+    m_indentation->SetIndent(kRootIndent);
     FollowParents(this);
 }
 

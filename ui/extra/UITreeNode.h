@@ -11,7 +11,6 @@ namespace SkinUI {
 
 class CCheckBoxUI;
 class CHorizontalLayoutUI;
-class CLabelUI;
 class COptionUI;
 class CTreeViewUI;
 
@@ -21,6 +20,18 @@ struct TreeItemColors {
     DWORD hot = 0;
     DWORD selected = 0;
     DWORD selectedHot = 0;
+};
+
+// The space before a node's folder button. It grows with the node's depth:
+// the tree's own measure, which the limit on lengths given to controls does
+// not cut.
+class CTreeIndentUI final : public CControlUI {
+public:
+    void SetIndent(int width);
+    int GetFixedWidth() const override { return Scaled(m_indent); }
+
+private:
+    int m_indent = 0;
 };
 
 class CTreeNodeUI : public CListContainerElementUI {
@@ -65,7 +76,7 @@ public:
     bool IsChecked() const;
 
     CHorizontalLayoutUI* GetStrip() const { return m_strip; }
-    CLabelUI* GetIndentation() const { return m_indentation; }
+    CControlUI* GetIndentation() const { return m_indentation; }
     CCheckBoxUI* GetFolderButton() const { return m_folderButton; }
     CCheckBoxUI* GetCheckBox() const { return m_checkBox; }
     COptionUI* GetItem() const { return m_item; }
@@ -87,7 +98,7 @@ private:
     bool ForwardNodeNotify(void* param);
 
     CHorizontalLayoutUI* m_strip = nullptr;
-    CLabelUI* m_indentation = nullptr;
+    CTreeIndentUI* m_indentation = nullptr;
     CCheckBoxUI* m_folderButton = nullptr;
     CCheckBoxUI* m_checkBox = nullptr;
     COptionUI* m_item = nullptr;

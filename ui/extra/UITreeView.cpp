@@ -2,6 +2,7 @@
 
 #include "ui/controls/UICheckBox.h"
 #include "ui/controls/UIListHeader.h"
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/manager/UIManager.h"
 
@@ -279,6 +280,7 @@ void CTreeViewUI::ShowCheckBoxes(bool show) {
 }
 
 void CTreeViewUI::SetRowMinWidth(int width) {
+    width = ClampLength(width);
     m_rowMinWidth = width;
     ForEachRow([width](CTreeNodeUI* node) { node->SetMinWidth(width); });
     Invalidate();

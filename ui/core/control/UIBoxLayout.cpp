@@ -380,7 +380,7 @@ void CBoxLayoutUI::DoPostPaint(HDC dc, const RECT& paintRect) {
 
 void CBoxLayoutUI::SetAttribute(LPCWSTR name, LPCWSTR value) {
     if (name != nullptr && std::wcscmp(name, m_vertical ? L"sepheight" : L"sepwidth") == 0) {
-        SetSepSize(ParseInt(value));
+        SetSepSize(ClampCoordinate(ParseInt(value)));
     } else if (name != nullptr && std::wcscmp(name, L"sepimm") == 0) {
         SetSepImmMode(ParseBool(value));
     } else {

@@ -406,7 +406,7 @@ RECT CContainerUI::GetInset() const {
 }
 
 void CContainerUI::SetInset(RECT inset) {
-    m_inset = inset;
+    m_inset = ClampRect(inset);
     NeedUpdate();
 }
 
@@ -415,7 +415,7 @@ int CContainerUI::GetChildPadding() const {
 }
 
 void CContainerUI::SetChildPadding(int padding) {
-    m_childPadding = padding < 0 ? 0 : padding;
+    m_childPadding = ClampLength(padding);
     NeedUpdate();
 }
 

@@ -265,7 +265,7 @@ RECT CControlUI::GetPadding() const {
 }
 
 void CControlUI::SetPadding(RECT padding) {
-    m_padding = padding;
+    m_padding = ClampRect(padding);
     NeedParentLayout();
 }
 
@@ -274,7 +274,7 @@ SIZE CControlUI::GetFixedXY() const {
 }
 
 void CControlUI::SetFixedXY(SIZE xy) {
-    m_fixedXY = xy;
+    m_fixedXY = ClampSize(xy);
     NeedParentLayout();
 }
 
@@ -295,7 +295,7 @@ void CControlUI::SetFixedWidth(int width) {
     if (width < 0) {
         return;
     }
-    m_fixedWidth = width;
+    m_fixedWidth = ClampLength(width);
     NeedParentLayout();
 }
 
@@ -307,7 +307,7 @@ void CControlUI::SetFixedHeight(int height) {
     if (height < 0) {
         return;
     }
-    m_fixedHeight = height;
+    m_fixedHeight = ClampLength(height);
     NeedParentLayout();
 }
 
@@ -316,7 +316,11 @@ int CControlUI::GetMinWidth() const {
 }
 
 void CControlUI::SetMinWidth(int width) {
-    if (width < 0 || width == m_minWidth) {
+    if (width < 0) {
+        return;
+    }
+    width = ClampLength(width);
+    if (width == m_minWidth) {
         return;
     }
     m_minWidth = width;
@@ -328,7 +332,11 @@ int CControlUI::GetMaxWidth() const {
 }
 
 void CControlUI::SetMaxWidth(int width) {
-    if (width < 0 || width == m_maxWidth) {
+    if (width < 0) {
+        return;
+    }
+    width = ClampLength(width);
+    if (width == m_maxWidth) {
         return;
     }
     m_maxWidth = width;
@@ -340,7 +348,11 @@ int CControlUI::GetMinHeight() const {
 }
 
 void CControlUI::SetMinHeight(int height) {
-    if (height < 0 || height == m_minHeight) {
+    if (height < 0) {
+        return;
+    }
+    height = ClampLength(height);
+    if (height == m_minHeight) {
         return;
     }
     m_minHeight = height;
@@ -352,7 +364,11 @@ int CControlUI::GetMaxHeight() const {
 }
 
 void CControlUI::SetMaxHeight(int height) {
-    if (height < 0 || height == m_maxHeight) {
+    if (height < 0) {
+        return;
+    }
+    height = ClampLength(height);
+    if (height == m_maxHeight) {
         return;
     }
     m_maxHeight = height;
@@ -369,7 +385,7 @@ void CControlUI::SetToolTip(LPCWSTR text) {
 }
 
 void CControlUI::SetToolTipWidth(int width) {
-    m_toolTipWidth = width;
+    m_toolTipWidth = ClampLength(width);
 }
 
 int CControlUI::GetToolTipWidth() const {

@@ -1,5 +1,7 @@
 #include "ui/core/control/UIControl.h"
 
+#include "ui/core/base/UISizeLimits.h"
+
 // Controls call back into the manager that owns their tree (invalidation,
 // notifications, timers, fonts).
 #include "ui/core/manager/UIManager.h"
@@ -36,7 +38,7 @@ bool CControlUI::Paint(HDC dc, const RECT& paintRect, CControlUI* stopControl) {
 bool CControlUI::DoPaint(HDC dc, const RECT& /*paintRect*/, CControlUI* /*stopControl*/) {
     CClipScope roundClip;
     if (m_borderRound.cx > 0 || m_borderRound.cy > 0) {
-        const SIZE round = GetBorderRound();
+        const SIZE round = ClampCorner(GetBorderRound(), m_itemRect);
         roundClip.ClipToRoundRect(dc, m_paintRect, m_itemRect, round.cx, round.cy);
     }
     PaintBkColor(dc);
@@ -88,7 +90,9 @@ void CControlUI::PaintBorder(HDC dc) {
     }
     const DWORD color = AdjustColor(m_focused && m_focusBorderColor != 0 ? m_focusBorderColor : m_borderColor);
     const RECT& item = m_itemRect;
-    const RECT widths = GetBorderSize();
+    const RECT scaled = GetBorderSize();
+    const RECT widths = {ClampBorderWidth(scaled.left, item), ClampBorderWidth(scaled.top, item),
+                         ClampBorderWidth(scaled.right, item), ClampBorderWidth(scaled.bottom, item)};
     if (m_borderRound.cx > 0 || m_borderRound.cy > 0) {
         const SIZE round = GetBorderRound();
         CRenderer::DrawRoundRect(dc, item, widths.left, round.cx, round.cy, color, m_borderStyle);
@@ -181,12 +185,13 @@ void CControlUI::SetColorHSL(bool colorHSL) {
 }
 
 void CControlUI::SetBorderSize(int size) {
+    size = ClampCoordinate(size);
     m_borderSize = RECT{size, size, size, size};
     Invalidate();
 }
 
 void CControlUI::SetBorderSize(RECT sizes) {
-    m_borderSize = sizes;
+    m_borderSize = ClampRect(sizes);
     Invalidate();
 }
 
@@ -196,7 +201,7 @@ void CControlUI::SetBorderStyle(int style) {
 }
 
 void CControlUI::SetBorderRound(int width, int height) {
-    m_borderRound = SIZE{width, height};
+    m_borderRound = ClampSize(SIZE{width, height});
     Invalidate();
 }
 

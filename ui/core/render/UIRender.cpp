@@ -1,5 +1,6 @@
 #include "ui/core/render/UIRender.h"
 
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/gdi/UIColorAdjust.h"
 #include "ui/core/gdi/UIColorRef.h"
 #include "ui/core/gdi/UINineGridCache.h"
@@ -36,6 +37,25 @@ void DrawWithPen(HDC dc, int width, DWORD color, int penStyle, Draw draw) {
     ::DeleteObject(pen);
 }
 
+// The part of the image a skin names, inside the image; all of it when none is named.
+RECT SourceInImage(const RECT& source, const ImageEntry& image) {
+    if (IsZero(source)) {
+        return RECT{0, 0, image.width, image.height};
+    }
+    const LONG left = ClampToLimits(source.left, 0, image.width);
+    const LONG top = ClampToLimits(source.top, 0, image.height);
+    return RECT{left, top, ClampToLimits(source.right, left, image.width),
+                ClampToLimits(source.bottom, top, image.height)};
+}
+
+// Nine-grid corners no wider than the part they cut.
+RECT CornerInSource(const RECT& corner, const RECT& source) {
+    const int width = source.right - source.left;
+    const int height = source.bottom - source.top;
+    return RECT{ClampToLimits(corner.left, 0, width), ClampToLimits(corner.top, 0, height),
+                ClampToLimits(corner.right, 0, width), ClampToLimits(corner.bottom, 0, height)};
+}
+
 }  // namespace
 
 DWORD CRenderer::AdjustColor(DWORD color, short hue, short saturation, short lightness) {
@@ -51,21 +71,22 @@ void CRenderer::DrawGradient(HDC dc, const RECT& rect, DWORD colorFrom, DWORD co
 }
 
 void CRenderer::DrawLine(HDC dc, const RECT& rect, int width, DWORD color, int penStyle) {
-    DrawWithPen(dc, width, color, penStyle, [&] {
+    DrawWithPen(dc, ClampLength(width), color, penStyle, [&] {
         ::MoveToEx(dc, rect.left, rect.top, nullptr);
         ::LineTo(dc, rect.right, rect.bottom);
     });
 }
 
 void CRenderer::DrawRect(HDC dc, const RECT& rect, int width, DWORD color, int penStyle) {
-    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME,
+    DrawWithPen(dc, ClampBorderWidth(width, rect), color, penStyle | PS_INSIDEFRAME,
                 [&] { ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom); });
 }
 
 void CRenderer::DrawRoundRect(HDC dc, const RECT& rect, int width, int ellipseWidth, int ellipseHeight, DWORD color,
                               int penStyle) {
-    DrawWithPen(dc, width, color, penStyle | PS_INSIDEFRAME,
-                [&] { ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, ellipseWidth, ellipseHeight); });
+    const SIZE corner = ClampCorner(SIZE{ellipseWidth, ellipseHeight}, rect);
+    DrawWithPen(dc, ClampBorderWidth(width, rect), color, penStyle | PS_INSIDEFRAME,
+                [&] { ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, corner.cx, corner.cy); });
 }
 
 void CRenderer::DrawText(HDC dc, CUIManager* manager, RECT& rect, LPCWSTR text, DWORD color, int fontId, UINT style) {
@@ -106,14 +127,8 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
     if (dc == nullptr) {
         return true;
     }
-    const ImageEntry& image = *info.image;
-    RECT source = IsZero(info.source) ? RECT{0, 0, image.width, image.height} : info.source;
-    if (source.right > image.width) {
-        source.right = image.width;
-    }
-    if (source.bottom > image.height) {
-        source.bottom = image.height;
-    }
+    const RECT source = SourceInImage(info.source, *info.image);
+    info.corner = CornerInSource(info.corner, source);
     ScaledImagePart part;
     if (!ScaleImagePart(*manager, info, source, &part)) {
         return true;
@@ -128,6 +143,7 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
         dest.bottom =
             itemRect.top + relative.bottom < itemRect.bottom ? itemRect.top + relative.bottom : itemRect.bottom;
     }
+    const ImageEntry& image = *info.image;
     const BYTE fade = override.fade >= 0 ? static_cast<BYTE>(override.fade > 255 ? 255 : override.fade) : info.fade;
     RECT overlap;
     if (::IntersectRect(&overlap, &dest, &itemRect) && ::IntersectRect(&overlap, &dest, &paintRect)) {

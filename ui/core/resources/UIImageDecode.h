@@ -16,6 +16,9 @@ extern const wchar_t kColorImageType[];
 // Limits on what the decoder accepts. A corrupt or hostile header could
 // otherwise ask for gigabytes of pixels.
 constexpr int kMaxImageSide = 16384;
+// A full-HD screen's worth of pixels: a larger image takes seconds to decode
+// and to resize for a display scale, and no window shows more of it at once.
+constexpr size_t kMaxImagePixels = size_t(1) << 21;
 constexpr size_t kMaxEncodedImageBytes = size_t(64) << 20;
 
 // RGBA pixels as stb_image decodes them: 4 bytes a pixel (R, G, B, A), rows
@@ -28,8 +31,8 @@ public:
     CDecodedPixels& operator=(const CDecodedPixels&) = delete;
 
     // Any format stb_image reads. False, and no pixels, for bytes it cannot
-    // decode, more than kMaxEncodedImageBytes of input or a side above
-    // kMaxImageSide.
+    // decode, more than kMaxEncodedImageBytes of input, a side above
+    // kMaxImageSide or more than kMaxImagePixels pixels.
     bool Decode(const void* bytes, size_t size);
 
     const unsigned char* Pixels() const { return m_pixels; }

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIValueParse.h"
 #include "ui/core/resources/UIImageDecode.h"
 
@@ -34,7 +35,7 @@ void ApplyItem(const CUIString& key, const CUIString& value, ImageDrawInfo* info
         request->type = Render::kColorImageType;
         request->typeGiven = true;
     } else if (key == L"dest") {
-        info->dest = ParseRect(value);
+        info->dest = ClampRect(ParseRect(value));
     } else if (key == L"source") {
         info->source = ParseRect(value);
     } else if (key == L"corner" || key == L"scale9") {

@@ -1,6 +1,7 @@
 #include "ui/core/resources/UIResourceTables.h"
 
 #include "ui/core/base/UIDpi.h"
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIStringMapValues.h"
 #include "ui/core/base/UIUtf8.h"
 #include "ui/core/gdi/UIFontKeeper.h"
@@ -26,7 +27,7 @@ HFONT CreateSkinFont(LPCWSTR faceName, int size, bool bold, bool underline, bool
         ::CopyMemory(logFont.lfFaceName, faceName, kept * sizeof(WCHAR));
     }
     logFont.lfFaceName[kept] = 0;
-    logFont.lfHeight = -size;
+    logFont.lfHeight = -ClampFontSize(size);
     if (bold) {
         logFont.lfWeight += FW_BOLD;
     }

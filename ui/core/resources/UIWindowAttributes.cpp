@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/core/base/UIDpi.h"
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/base/UIString.h"
 #include "ui/core/base/UIStringMapValues.h"
 #include "ui/core/base/UIValueParse.h"
@@ -66,15 +67,15 @@ void CWindowAttributes::SetWindowAttribute(LPCWSTR name, LPCWSTR value) {
     if (NameIs(name, L"size")) {
         SetInitSize(value);
     } else if (NameIs(name, L"sizebox")) {
-        m_sizeBox = ParseRect(value);
+        m_sizeBox = ClampRect(ParseRect(value));
     } else if (NameIs(name, L"caption")) {
-        m_caption = ParseRect(value);
+        m_caption = ClampRect(ParseRect(value));
     } else if (NameIs(name, L"roundcorner")) {
-        m_roundCorner = ParseSize(value);
+        m_roundCorner = ClampToScreen(ParseSize(value));
     } else if (NameIs(name, L"mininfo")) {
-        m_minInfo = ParseSize(value);
+        m_minInfo = ClampToScreen(ParseSize(value));
     } else if (NameIs(name, L"maxinfo")) {
-        m_maxInfo = ParseSize(value);
+        m_maxInfo = ClampToScreen(ParseSize(value));
     } else if (NameIs(name, L"showdirty")) {
         m_target.SetShowDirty(ParseWindowBool(value));
     } else if (NameIsExactly(name, L"noactivate")) {
@@ -92,7 +93,7 @@ void CWindowAttributes::SetWindowAttribute(LPCWSTR name, LPCWSTR value) {
 }
 
 void CWindowAttributes::SetInitSize(LPCWSTR value) {
-    m_initSize = ParseSize(value);
+    m_initSize = ClampToScreen(ParseSize(value));
     // Once the tree is attached the window has its layout; a late "size"
     // only records the value.
     HWND window = m_target.GetPaintWindow();
