@@ -32,14 +32,25 @@ function(skinui_delay_loaded name)
     string(APPEND definition "  ${function}\n")
   endforeach()
   set(folder ${CMAKE_BINARY_DIR}/delayload)
+  set(library ${folder}/lib${name}_delayed.a)
   file(MAKE_DIRECTORY ${folder})
-  file(WRITE ${folder}/${name}.def "${definition}")
-  execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${folder}/${name}.def --dllname ${name}.dll
-                          --output-delaylib ${folder}/lib${name}_delayed.a
-                  RESULT_VARIABLE dlltoolFailed OUTPUT_QUIET ERROR_QUIET)
+  # Made again only when the functions change: a new library relinks every program.
+  set(known "")
+  if(EXISTS ${folder}/${name}.def)
+    file(READ ${folder}/${name}.def known)
+  endif()
+  set(dlltoolFailed 0)
+  if(NOT known STREQUAL definition OR NOT EXISTS ${library})
+    file(WRITE ${folder}/${name}.def "${definition}")
+    # dlltool leaves its object files in the folder it runs in.
+    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${folder}/${name}.def --dllname ${name}.dll
+                            --output-delaylib ${library}
+                    WORKING_DIRECTORY ${folder}
+                    RESULT_VARIABLE dlltoolFailed OUTPUT_QUIET ERROR_QUIET)
+  endif()
   if(failed OR dlltoolFailed OR NOT functions)
     target_link_libraries(${target} INTERFACE ${name})
     return()
   endif()
-  target_link_libraries(${target} INTERFACE ${folder}/lib${name}_delayed.a delayimp)
+  target_link_libraries(${target} INTERFACE ${library} delayimp)
 endfunction()

@@ -16,9 +16,10 @@ extern const wchar_t kColorImageType[];
 // Limits on what the decoder accepts. A corrupt or hostile header could
 // otherwise ask for gigabytes of pixels.
 constexpr int kMaxImageSide = 16384;
-// A full-HD screen's worth of pixels: a larger image takes seconds to decode
-// and to resize for a display scale, and no window shows more of it at once.
-constexpr size_t kMaxImagePixels = size_t(1) << 21;
+// 2048 x 2048 pixels in all (a 2560 x 1600 screen's worth, a 1280 x 800
+// window's background at double size): a larger image takes seconds to
+// decode and to resize for a display scale.
+constexpr size_t kMaxImagePixels = size_t(1) << 22;
 constexpr size_t kMaxEncodedImageBytes = size_t(64) << 20;
 
 // RGBA pixels as stb_image decodes them: 4 bytes a pixel (R, G, B, A), rows
