@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/windows/CharMap.h"
 #include "bench/gdi_image.h"
 
 namespace bench {
@@ -89,23 +90,12 @@ public:
         const size_t first = static_cast<size_t>(page) * m_layout.cells.size();
         for (size_t index = 0; index < m_texts.size(); ++index) {
             const size_t position = first + index;
-            m_texts[index] = Utf16Of(position < characters.size() ? characters[position] : 0);
+            m_texts[index] = CharMap::Utf16Of(position < characters.size() ? characters[position] : 0);
         }
         ::InvalidateRect(m_hwnd, &m_area, FALSE);
     }
 
 private:
-    static std::wstring Utf16Of(char32_t character) {
-        if (character == 0) {
-            return std::wstring();
-        }
-        if (character < 0x10000) {
-            return std::wstring(1, static_cast<wchar_t>(character));
-        }
-        const char32_t offset = character - 0x10000;
-        return {static_cast<wchar_t>(0xD800 + (offset >> 10)), static_cast<wchar_t>(0xDC00 + (offset & 0x3FF))};
-    }
-
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {
             const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);

@@ -40,8 +40,9 @@ std::wstring FaceNameForGdi(const std::wstring& name) {
     return name.substr(0, WholeCharacterPrefix(name.c_str(), LF_FACESIZE - 1));
 }
 
-// A character as the cells show and copy it: two units above U+FFFF.
-std::wstring Utf16Of(char32_t character) {
+}  // namespace
+
+std::wstring CharMap::Utf16Of(char32_t character) {
     if (character == 0) {
         return std::wstring();
     }
@@ -51,8 +52,6 @@ std::wstring Utf16Of(char32_t character) {
     const char32_t offset = character - 0x10000;
     return {static_cast<wchar_t>(0xD800 + (offset >> 10)), static_cast<wchar_t>(0xDC00 + (offset & 0x3FF))};
 }
-
-}  // namespace
 
 void CharMap::InitWindow() {
     m_grid = FindControlAs<CListUI>(m_manager, L"fontlist", L"List");

@@ -19,6 +19,8 @@ class CharMap : public CAppWindow {
 public:
     static constexpr int kGridSize = 14;
     static constexpr int kPageSize = kGridSize * kGridSize;
+    // A character as the cells show and copy it: two units above U+FFFF.
+    static std::wstring Utf16Of(char32_t character);
     static constexpr int kPageStep = 20;  // scroll units per page
     static constexpr int kCellTag = 10;
     static constexpr int kCellFont = 1112;
