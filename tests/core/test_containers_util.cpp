@@ -100,6 +100,13 @@ TEST(StringMap, BucketCountAndCaseSensitiveKeys) {
     EXPECT_STREQ(L"e", order.GetAt(0));
     EXPECT_STREQ(L"a", order.GetAt(1));
     EXPECT_EQ(nullptr, order.GetAt(2));
+
+    // A fresh map has no buckets yet: each way in must make them.
+    CStringMap fresh;
+    EXPECT_EQ(nullptr, fresh.Find(L"a"));
+    EXPECT_FALSE(fresh.Remove(L"a"));
+    EXPECT_EQ(nullptr, fresh.Set(L"a", &first));
+    EXPECT_EQ(&first, fresh.Find(L"a"));
 }
 
 TEST(StringMap, ChainsSurviveFindOptimizeAndRemovalAnywhere) {

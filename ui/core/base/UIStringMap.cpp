@@ -19,9 +19,10 @@ UINT HashKey(LPCWSTR key) {
 
 }  // namespace
 
-CStringMap::CStringMap(int bucketCount) : m_buckets(nullptr), m_bucketCount(0), m_count(0) {
-    Resize(bucketCount < kMinimumBucketCount ? kMinimumBucketCount : bucketCount);
-}
+CStringMap::CStringMap(int bucketCount)
+    : m_buckets(nullptr),
+      m_bucketCount(bucketCount < kMinimumBucketCount ? kMinimumBucketCount : bucketCount),
+      m_count(0) {}
 
 CStringMap::~CStringMap() {
     FreeEntries();
@@ -29,7 +30,7 @@ CStringMap::~CStringMap() {
 }
 
 void CStringMap::FreeEntries() {
-    for (int bucket = 0; bucket < m_bucketCount; ++bucket) {
+    for (int bucket = 0; m_buckets != nullptr && bucket < m_bucketCount; ++bucket) {
         Entry* entry = m_buckets[bucket];
         while (entry != nullptr) {
             Entry* next = entry->next;
@@ -45,15 +46,18 @@ void CStringMap::Resize(int bucketCount) {
     FreeEntries();
     std::free(m_buckets);
     m_buckets = nullptr;
-    m_bucketCount = 0;
-    if (bucketCount <= 0) {
+    m_bucketCount = bucketCount > 0 ? bucketCount : 0;
+}
+
+// The buckets come with the first entry: most controls' maps stay empty.
+void CStringMap::MakeBuckets() {
+    if (m_buckets != nullptr) {
         return;
     }
-    m_buckets = static_cast<Entry**>(std::calloc(static_cast<size_t>(bucketCount), sizeof(Entry*)));
+    m_buckets = static_cast<Entry**>(std::calloc(static_cast<size_t>(m_bucketCount), sizeof(Entry*)));
     if (m_buckets == nullptr) {
         std::abort();
     }
-    m_bucketCount = bucketCount;
 }
 
 CStringMap::Entry* CStringMap::FindEntry(LPCWSTR key, UINT* bucket) const {
@@ -106,6 +110,7 @@ bool CStringMap::Insert(LPCWSTR key, LPVOID value) {
     if (key == nullptr || m_bucketCount == 0) {
         return false;
     }
+    MakeBuckets();
     UINT bucket = 0;
     if (FindEntry(key, &bucket) != nullptr) {
         return false;
@@ -119,6 +124,7 @@ LPVOID CStringMap::Set(LPCWSTR key, LPVOID value) {
     if (key == nullptr || m_bucketCount == 0) {
         return nullptr;
     }
+    MakeBuckets();
     UINT bucket = 0;
     Entry* entry = FindEntry(key, &bucket);
     if (entry == nullptr) {

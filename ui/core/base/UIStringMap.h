@@ -45,6 +45,7 @@ private:
     void Unlink(Entry* entry, UINT bucket);
     void LinkFront(Entry* entry, UINT bucket);
     void FreeEntries();
+    void MakeBuckets();
 
     Entry** m_buckets;
     int m_bucketCount;

@@ -75,7 +75,7 @@ void CControlUI::SetManager(CUIManager* manager, CControlUI* parent, bool init) 
     m_manager = manager;
     m_parent = parent;
     // A virtual window name given before the control had a manager counts now.
-    if (m_manager != nullptr && !m_virtualWnd.IsEmpty()) {
+    if (m_manager != nullptr && !m_virtualWnd.empty()) {
         m_manager->UseVirtualWindows(true);
     }
     if (init && m_parent != nullptr) {
@@ -376,12 +376,13 @@ void CControlUI::SetMaxHeight(int height) {
 }
 
 CUIString CControlUI::GetToolTip() const {
-    return m_toolTip;
+    return CUIString(m_toolTip.c_str());
 }
 
 void CControlUI::SetToolTip(LPCWSTR text) {
-    m_toolTip = text;
-    m_toolTip.Replace(L"<n>", L"\r\n");
+    CUIString tip(text);
+    tip.Replace(L"<n>", L"\r\n");
+    m_toolTip = tip.GetData();
 }
 
 void CControlUI::SetToolTipWidth(int width) {
@@ -409,11 +410,11 @@ void CControlUI::SetContextMenuUsed(bool used) {
 }
 
 CUIString CControlUI::GetUserData() const {
-    return m_userData;
+    return CUIString(m_userData.c_str());
 }
 
 void CControlUI::SetUserData(LPCWSTR text) {
-    m_userData = text;
+    m_userData = text != nullptr ? text : L"";
 }
 
 UINT_PTR CControlUI::GetTag() const {
@@ -647,8 +648,8 @@ void CControlUI::NeedParentLayout() {
 }
 
 CUIString CControlUI::GetVirtualWnd() const {
-    if (!m_virtualWnd.IsEmpty()) {
-        return m_virtualWnd;
+    if (!m_virtualWnd.empty()) {
+        return CUIString(m_virtualWnd.c_str());
     }
     if (m_parent != nullptr) {
         return m_parent->GetVirtualWnd();
@@ -657,7 +658,7 @@ CUIString CControlUI::GetVirtualWnd() const {
 }
 
 void CControlUI::SetVirtualWnd(LPCWSTR name) {
-    m_virtualWnd = name;
+    m_virtualWnd = name != nullptr ? name : L"";
     if (m_manager != nullptr) {
         m_manager->UseVirtualWindows(true);
     }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/core/base/UIDelegate.h"
 #include "ui/core/base/UIString.h"
 #include "ui/core/base/UIStringMap.h"
@@ -193,9 +195,9 @@ public:
     void SetBkColor2(DWORD color);
     DWORD GetBkColor3() const { return m_bkColor3; }
     void SetBkColor3(DWORD color);
-    LPCWSTR GetBkImage() const { return m_bkImage.text; }
+    LPCWSTR GetBkImage() const { return m_bkImage.text.c_str(); }
     void SetBkImage(LPCWSTR description);
-    LPCWSTR GetForeImage() const { return m_foreImage.text; }
+    LPCWSTR GetForeImage() const { return m_foreImage.text.c_str(); }
     void SetForeImage(LPCWSTR description);
     DWORD GetBorderColor() const { return m_borderColor; }
     void SetBorderColor(DWORD color);
@@ -252,7 +254,8 @@ protected:
     CUIManager* m_manager = nullptr;
     CControlUI* m_parent = nullptr;
     CControlUI* m_cover = nullptr;
-    CUIString m_virtualWnd;
+    // Texts most controls never get are kept at their own length.
+    std::wstring m_virtualWnd;
     CUIString m_name;
     bool m_updateNeeded = true;
     bool m_menuUsed = false;
@@ -275,9 +278,9 @@ protected:
     FloatPercent m_floatPercent;
     bool m_inSetPos = false;
     CUIString m_text;
-    CUIString m_toolTip;
+    std::wstring m_toolTip;
     WCHAR m_shortcut = 0;
-    CUIString m_userData;
+    std::wstring m_userData;
     UINT_PTR m_tag = 0;
     DWORD m_bkColor = 0;
     DWORD m_bkColor2 = 0;

@@ -96,7 +96,7 @@ public:
     BYTE GetLayeredOpacity() const { return m_layeredOpacity; }
     // The image under a layered window's tree; its alpha shapes the window.
     void SetLayeredImage(LPCWSTR description);
-    LPCWSTR GetLayeredImage() const { return m_layeredImage.text; }
+    LPCWSTR GetLayeredImage() const { return m_layeredImage.text.c_str(); }
 
     // Native child windows drawn into a layered window's picture.
     bool AddNativeWindow(CControlUI* control, HWND window);

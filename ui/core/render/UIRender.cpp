@@ -111,14 +111,14 @@ bool CRenderer::DrawImage(HDC dc, CUIManager* manager, const RECT& itemRect, con
     }
     if (info.image == nullptr) {
         // One attempt per attribute value: a missing image is not looked for at every paint.
-        if (info.loadAttempted || info.text.IsEmpty()) {
+        if (info.loadAttempted || info.text.empty()) {
             info.loadAttempted = true;
             return false;
         }
         info.loadAttempted = true;
         ImageSourceRequest request;
-        ParseImageAttributes(info.text, &info, &request);
-        info.imageName = request.name;
+        ParseImageAttributes(info.text.c_str(), &info, &request);
+        info.imageName = request.name.GetData();
         info.image = manager->GetOrLoadImage(request.name, request.LoadType(), request.mask, request.keepOriginal);
         if (info.image == nullptr) {
             return false;

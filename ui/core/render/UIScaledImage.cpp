@@ -26,7 +26,7 @@ const ImageEntry* FindDoubleSize(CUIManager& manager, ImageDrawInfo& info) {
         info.doubleSizeAttempted = true;
         ImageDrawInfo parsed;
         ImageSourceRequest request;
-        ParseImageAttributes(info.text, &parsed, &request);
+        ParseImageAttributes(info.text.c_str(), &parsed, &request);
         LPCWSTR type = request.LoadType();
         if (type == nullptr || std::wcscmp(type, Render::kColorImageType) != 0) {
             info.doubleSize = manager.GetOrLoadImage(DoubleSizeName(request.name), type, request.mask, false);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/core/base/UIString.h"
 #include "ui/core/resources/UIImageEntry.h"
 
@@ -10,14 +12,16 @@ namespace SkinUI {
 // Parsed form of an image attribute string ("res='110' restype='PNG'
 // corner='5,5,24,24'") and the image it resolved to.
 struct ImageDrawInfo {
-    CUIString text;  // the attribute string exactly as set
-    CUIString imageName;
+    // Heap strings sized to their text: a control carries a record for every
+    // image it can show, most of them empty.
+    std::wstring text;  // the attribute string exactly as set
+    std::wstring imageName;
     bool loadAttempted = false;
-    ImageEntry* image = nullptr;  // owned by the manager's image table
     // The same image at double size ("name@2x"), for windows above 96 DPI;
     // looked for once.
-    ImageEntry* doubleSize = nullptr;
     bool doubleSizeAttempted = false;
+    ImageEntry* image = nullptr;  // owned by the manager's image table
+    ImageEntry* doubleSize = nullptr;
     RECT dest = {0, 0, 0, 0};    // inside the item; all zero: the whole item
     RECT source = {0, 0, 0, 0};  // part of the image; all zero: the whole image
     RECT corner = {0, 0, 0, 0};  // widths of the borders that are not stretched
