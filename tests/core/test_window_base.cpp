@@ -35,8 +35,19 @@ public:
     }
 
     int initCalls = 0;
+    int movesWhileCreating = 0;
 
 protected:
+    LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override {
+        m_creating = true;
+        const LRESULT result = WindowImplBase::OnCreate(message, wParam, lParam, handled);
+        m_creating = false;
+        return result;
+    }
+    LRESULT HandleCustomMessage(UINT message, WPARAM, LPARAM, bool&) override {
+        movesWhileCreating += message == WM_WINDOWPOSCHANGING && m_creating ? 1 : 0;
+        return 0;
+    }
     LPCWSTR GetWindowClassName() const override { return L"SkinUITestSkinWindow"; }
     CUIString GetSkinFolder() override { return L""; }
     CUIString GetSkinFile() override { return m_skin; }
@@ -54,6 +65,7 @@ private:
     CUIString m_skin;
     int m_resourceType;
     bool* m_finalMessage;
+    bool m_creating = false;
 };
 
 constexpr wchar_t kSkin[] =
@@ -93,19 +105,24 @@ TEST_F(WindowBase, ASkinGivenAsMarkupBecomesTheAttachedTree) {
 }
 
 // The window stays where its creator put it, takes the skin's size when the
-// skin has one, and is all client area either way (the caption's frame is
-// dropped even when no move follows).
+// skin has one, and is all client area either way. A popup is made that way
+// and never moved; an overlapped window, which the system gives a caption,
+// changes its frame once.
 TEST_F(WindowBase, TheWindowKeepsItsPlaceTakesTheSkinsSizeAndLosesItsFrame) {
     const struct {
         LPCWSTR skin;
+        DWORD style;
         SIZE size;
+        int moves;
     } cases[] = {
-        {L"<Window size=\"260,180\"><Control/></Window>", {260, 180}},
-        {L"<Window><Control/></Window>", {400, 300}},
+        {L"<Window size=\"260,180\"><Control/></Window>", WS_POPUP | WS_CAPTION | WS_THICKFRAME, {260, 180}, 0},
+        {L"<Window><Control/></Window>", WS_POPUP | WS_CAPTION | WS_THICKFRAME, {400, 300}, 0},
+        {L"<Window size=\"260,180\"><Control/></Window>", WS_OVERLAPPEDWINDOW, {260, 180}, 1},
+        {L"<Window><Control/></Window>", WS_OVERLAPPEDWINDOW, {400, 300}, 1},
     };
     for (const auto& c : cases) {
         TestSkinWindow window(c.skin);
-        const HWND hwnd = window.Create(nullptr, L"test", WS_POPUP | WS_CAPTION | WS_THICKFRAME, 0, 100, 90, 400, 300);
+        const HWND hwnd = window.Create(nullptr, L"test", c.style, 0, 100, 90, 400, 300);
         ASSERT_NE(hwnd, nullptr);
         RECT outer;
         RECT client;
@@ -117,6 +134,8 @@ TEST_F(WindowBase, TheWindowKeepsItsPlaceTakesTheSkinsSizeAndLosesItsFrame) {
         EXPECT_EQ(c.size.cy, outer.bottom - outer.top) << c.skin;
         EXPECT_EQ(c.size.cx, client.right) << c.skin;
         EXPECT_EQ(c.size.cy, client.bottom) << c.skin;
+        EXPECT_EQ(0, ::GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) << c.skin;
+        EXPECT_EQ(c.moves, window.movesWhileCreating) << c.skin << " " << c.style;
         ::DestroyWindow(hwnd);
     }
 }

@@ -10,6 +10,9 @@ namespace SkinUI {
 // neighbours meet without gaps or overlaps at any scale.
 constexpr int kBaseDpi = 96;
 
+// The DPI a window draws at; with no window, the system's.
+int WindowDpi(HWND window);
+
 inline int ScaleLength(int length, int dpi) {
     return dpi == kBaseDpi ? length : ::MulDiv(length, dpi, kBaseDpi);
 }

@@ -66,13 +66,20 @@ inline SIZE ClampCorner(SIZE corner, const RECT& rect) {
                 ClampToLimits(corner.cy, 0, ClampLength(rect.bottom - rect.top))};
 }
 
+// The size of every monitor together. Asking the system costs a trip to
+// the display driver under some systems, so the answer is kept until the
+// displays change (ForgetVirtualScreenSize).
+SIZE VirtualScreenSize();
+// Called on WM_DISPLAYCHANGE, and when the process has no window left to
+// hear of one.
+void ForgetVirtualScreenSize();
+
 // A window no larger than every monitor together. Negative numbers pass
 // (a minimum or maximum of -1 is "none"); the system makes no window of them.
 inline SIZE ClampToScreen(SIZE size) {
-    const int width = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    return SIZE{ClampToLimits(size.cx, -kMaxCoordinate, width > 0 ? width : kMaxCoordinate),
-                ClampToLimits(size.cy, -kMaxCoordinate, height > 0 ? height : kMaxCoordinate)};
+    const SIZE screen = VirtualScreenSize();
+    return SIZE{ClampToLimits(size.cx, -kMaxCoordinate, screen.cx > 0 ? screen.cx : kMaxCoordinate),
+                ClampToLimits(size.cy, -kMaxCoordinate, screen.cy > 0 ? screen.cy : kMaxCoordinate)};
 }
 
 // The part of `length` that `fraction` stands for, rounded toward zero; a

@@ -1,5 +1,6 @@
 #include "ui/core/manager/UIManager.h"
 
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/manager/UIManagerShared.h"
 
@@ -65,6 +66,10 @@ CUIManager::~CUIManager() {
         ::ReleaseDC(m_hwnd, m_paintDC);
     }
     RemoveFromList(InitializedManagers(), this);
+    // With no window left, nothing would hear that the displays change.
+    if (InitializedManagers().GetSize() == 0) {
+        ForgetVirtualScreenSize();
+    }
 }
 
 void CUIManager::Init(HWND hwnd, LPCWSTR name) {

@@ -4,30 +4,6 @@
 
 namespace SkinUI {
 
-namespace {
-
-// GetDpiForWindow exists from Windows 10 1607 on; before it, a window has the
-// DPI of its device.
-int WindowDpi(HWND window) {
-    using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowProc>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr && window != nullptr) {
-        const UINT dpi = getDpiForWindow(window);
-        if (dpi > 0) {
-            return static_cast<int>(dpi);
-        }
-    }
-    HDC dc = ::GetDC(window);
-    const int dpi = dc != nullptr ? ::GetDeviceCaps(dc, LOGPIXELSX) : kBaseDpi;
-    if (dc != nullptr) {
-        ::ReleaseDC(window, dc);
-    }
-    return dpi > 0 ? dpi : kBaseDpi;
-}
-
-}  // namespace
-
 void CUIManager::TakeWindowDpi() {
     SetDpi(WindowDpi(m_hwnd));
 }

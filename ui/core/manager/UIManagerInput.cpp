@@ -1,3 +1,4 @@
+#include "ui/core/base/UISizeLimits.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/manager/UIManagerPoints.h"
@@ -150,6 +151,9 @@ bool CUIManager::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         return false;
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(lParam);
+        return false;
+    case WM_DISPLAYCHANGE:
+        ForgetVirtualScreenSize();
         return false;
     case 0x02E0:  // WM_DPICHANGED, which older SDKs lack
         result = 0;

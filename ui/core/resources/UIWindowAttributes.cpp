@@ -99,10 +99,15 @@ void CWindowAttributes::SetInitSize(LPCWSTR value) {
     HWND window = m_target.GetPaintWindow();
     if (window != nullptr && m_target.GetRoot() == nullptr) {
         const SIZE size = ScaleSize(m_initSize, m_target.GetDpi());
-        // The frame may have changed since the window was made (a skinned
-        // window drops its caption): one move tells it both.
-        ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-                       SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        RECT current;
+        ::GetWindowRect(window, &current);
+        // A window made at this size is left alone. Otherwise the frame may
+        // have changed since it was made (a skinned window drops its
+        // caption): one move tells it both.
+        if (current.right - current.left != size.cx || current.bottom - current.top != size.cy) {
+            ::SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
+                           SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "ui/core/base/UISizeLimits.h"
+#include "ui/core/base/UIValueParse.h"
 #include "ui/core/control/UIContainer.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/manager/UIManager.h"
@@ -163,6 +165,21 @@ bool CLayoutBuilder::Load(LPCWSTR source, LPCWSTR type) {
         return m_document.Load(source);
     }
     return m_document.LoadFromFile(source, XmlEncodingUtf8);
+}
+
+SIZE CLayoutBuilder::GetWindowSize() const {
+    SIZE size = {0, 0};
+    const CXmlNode root = m_document.GetRoot();
+    if (!root.IsValid() || !NameIs(root.GetName(), L"Window")) {
+        return size;
+    }
+    // The last one counts, as it does when the manager takes them in order.
+    for (int i = 0; i < root.GetAttributeCount(); ++i) {
+        if (NameIs(root.GetAttributeName(i), L"size")) {
+            size = ClampToScreen(ParseSize(root.GetAttributeValue(i)));
+        }
+    }
+    return size;
 }
 
 CControlUI* CLayoutBuilder::Create(IDialogBuilderCallback* callback, CUIManager* manager, CControlUI* parent) {

@@ -39,11 +39,16 @@ public:
 
     CXmlDocument* GetMarkup() { return &m_document; }
 
+    // Loads `source` (as Create takes it) without building anything.
+    bool Load(LPCWSTR source, LPCWSTR type);
+    // The size the loaded skin's "Window" asks for, in 96-DPI units and
+    // clamped as the manager clamps it; zero when it asks for none.
+    SIZE GetWindowSize() const;
+
 private:
     // Includes of includes stop here, so a skin that includes itself ends.
     static constexpr int kMaxIncludeDepth = 16;
 
-    bool Load(LPCWSTR source, LPCWSTR type);
     void RegisterWindowResources(CXmlNode root, CUIManager* manager);
     CControlUI* BuildChildren(CXmlNode node, CControlUI* parent, CUIManager* manager);
     void BuildInclude(CXmlNode include, CControlUI* parent, CUIManager* manager);

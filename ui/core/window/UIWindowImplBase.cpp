@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "ui/core/base/UIDpi.h"
 #include "ui/core/control/UIControl.h"
 #include "ui/core/resources/UIResourceLoader.h"
 #include "ui/core/resources/UIResourceLocation.h"
@@ -181,21 +182,56 @@ LRESULT WindowImplBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return CWindowWnd::HandleMessage(message, wParam, lParam);
 }
 
+void WindowImplBase::PrepareCreation(DWORD& style, int& width, int& height) {
+    // Made as it will stay, without a caption and at its skin's size, the
+    // window needs no frame change and no move once created: each is a trip
+    // to the window system. (An overlapped window gets a caption from the
+    // system all the same; OnCreate takes it off again.)
+    style = (style & ~kCaptionStyle) | kClipStyles;
+    m_resources = PrepareResourceLocation() ? Resources::kReady : Resources::kMissing;
+    if (m_resources != Resources::kReady) {
+        return;
+    }
+    auto skin = std::make_unique<CLayoutBuilder>();
+    if (!LoadSkin(*skin)) {
+        return;  // OnCreate tries again, and says so when it fails
+    }
+    const SIZE size = skin->GetWindowSize();
+    if (size.cx > 0 && size.cy > 0) {
+        // The system's DPI; a window that opens on a monitor of another DPI
+        // is resized once it knows its own.
+        const SIZE scaled = ScaleSize(size, WindowDpi(nullptr));
+        width = scaled.cx;
+        height = scaled.cy;
+    }
+    m_loadedSkin = std::move(skin);
+}
+
 LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     const LONG style = ::GetWindowLongW(m_hwnd, GWL_STYLE);
-    ::SetWindowLongW(m_hwnd, GWL_STYLE, (style & ~static_cast<LONG>(kCaptionStyle)) | static_cast<LONG>(kClipStyles));
+    const LONG skinned = (style & ~static_cast<LONG>(kCaptionStyle)) | static_cast<LONG>(kClipStyles);
+    if (skinned != style) {
+        ::SetWindowLongW(m_hwnd, GWL_STYLE, skinned);
+    }
     m_manager.Init(m_hwnd, nullptr);
     m_manager.AddPreMessageFilter(this);
-    const bool prepared = PrepareResourceLocation();
+    if (m_resources == Resources::kNotAsked) {
+        m_resources = PrepareResourceLocation() ? Resources::kReady : Resources::kMissing;
+    }
+    const bool prepared = m_resources == Resources::kReady;
+    RECT before;
+    ::GetWindowRect(m_hwnd, &before);
     CControlUI* root = prepared ? BuildSkin() : nullptr;
-    // A skin's size comes with the frame change; without one the window keeps
-    // its size, now all client area. Each move of a window costs a trip to
-    // the window system (a long one under some systems, even hidden).
-    if (m_manager.GetInitSize().cx <= 0 || m_manager.GetInitSize().cy <= 0) {
-        RECT client;
-        ::GetClientRect(m_hwnd, &client);
-        ::SetWindowPos(m_hwnd, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
-                       SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A skin's size that differs comes with the frame change; otherwise a
+    // caption taken off needs a frame change of its own, so that the whole
+    // window becomes client area.
+    RECT after;
+    ::GetWindowRect(m_hwnd, &after);
+    const bool resized = after.right - after.left != before.right - before.left ||
+                         after.bottom - after.top != before.bottom - before.top;
+    if ((style & static_cast<LONG>(kCaptionStyle)) != 0 && !resized) {
+        ::SetWindowPos(m_hwnd, nullptr, 0, 0, 0, 0,
+                       SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (!prepared) {
         return 0;
@@ -226,14 +262,24 @@ bool WindowImplBase::PrepareResourceLocation() {
     }
 }
 
-CControlUI* WindowImplBase::BuildSkin() {
-    CLayoutBuilder builder;
+bool WindowImplBase::LoadSkin(CLayoutBuilder& builder) {
     const CUIString skin = GetSkinFile();
     if (GetResourceType() == UISKIN_RESOURCE) {
         LPCWSTR number = ResourceNameFromNumber(wcstoul(skin, nullptr, 10));
-        return number != nullptr ? builder.Create(number, L"xml", this, &m_manager) : nullptr;
+        return number != nullptr && builder.Load(number, L"xml");
     }
-    return builder.Create(skin, nullptr, this, &m_manager);
+    return builder.Load(skin, nullptr);
+}
+
+CControlUI* WindowImplBase::BuildSkin() {
+    std::unique_ptr<CLayoutBuilder> skin = std::move(m_loadedSkin);
+    if (skin == nullptr) {
+        skin = std::make_unique<CLayoutBuilder>();
+        if (!LoadSkin(*skin)) {
+            return nullptr;
+        }
+    }
+    return skin->Create(this, &m_manager);
 }
 
 LRESULT WindowImplBase::OnNcActivate(UINT, WPARAM wParam, LPARAM, bool& handled) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "ui/core/manager/UIManager.h"
 #include "ui/core/window/UILayoutBuilder.h"
 #include "ui/core/window/UINotifyPump.h"
@@ -40,6 +42,7 @@ public:
 
 protected:
     UINT GetClassStyle() const override;
+    void PrepareCreation(DWORD& style, int& width, int& height) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnFinalMessage(HWND hwnd) override;
 
@@ -78,8 +81,15 @@ protected:
     CUIManager m_manager;
 
 private:
+    enum class Resources { kNotAsked, kReady, kMissing };
+
     bool PrepareResourceLocation();
+    bool LoadSkin(CLayoutBuilder& builder);
     CControlUI* BuildSkin();
+
+    // What PrepareCreation found, for OnCreate.
+    Resources m_resources = Resources::kNotAsked;
+    std::unique_ptr<CLayoutBuilder> m_loadedSkin;
 };
 
 }  // namespace SkinUI

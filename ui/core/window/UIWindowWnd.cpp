@@ -81,11 +81,14 @@ HWND CWindowWnd::Create(HWND parent, LPCWSTR title, DWORD style, DWORD exStyle, 
     if (!registered) {
         return nullptr;
     }
+    PrepareCreation(style, width, height);
     // WM_NCCREATE stores the handle. Nothing is written here afterwards: when
     // creation fails, the final message may already have deleted this object.
     return ::CreateWindowExW(exStyle, GetWindowClassName(), title, style, x, y, width, height, parent, menu,
                              CResourceLocation::GetInstance(), this);
 }
+
+void CWindowWnd::PrepareCreation(DWORD&, int&, int&) {}
 
 HWND CWindowWnd::Create(HWND parent, LPCWSTR title, DWORD style, DWORD exStyle, const RECT& rect, HMENU menu) {
     return Create(parent, title, style, exStyle, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,

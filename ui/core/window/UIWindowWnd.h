@@ -40,6 +40,9 @@ protected:
     virtual LPCWSTR GetWindowClassName() const = 0;
     virtual LPCWSTR GetSuperClassName() const;
     virtual UINT GetClassStyle() const;
+    // Create's last word on the style and size before the native window is
+    // made; by default they stay as the caller gave them.
+    virtual void PrepareCreation(DWORD& style, int& width, int& height);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void OnFinalMessage(HWND hwnd);
 
