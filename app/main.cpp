@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 #include "app/fonts/FontNameReader.h"
 #include "app/fonts/GdiFontSystem.h"
 #include "app/fonts/MountJournal.h"
@@ -21,9 +19,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         return HandToRunningInstance(CQuilletMain::kWindowClass, paths) ? 0 : 1;
     }
     SkinUI::CUIManager::SetInstance(instance);
-    if (FAILED(::CoInitialize(nullptr))) {
-        return 0;
-    }
+    // COM is initialised where the shell needs it (ShowInFolder, shortcuts):
+    // loading it here cost a start more than the window does under some systems.
     GdiFontSystem fonts;
     FreeTypeNameReader names;
     const MountJournal journal(MountJournal::PathForThisUser());

@@ -1,7 +1,8 @@
 # System libraries that only some features use (GDI+ for GIFs and anti-aliased
-# text, the common controls for tooltips and the date picker) are linked for
-# delay-loading: the first call loads them, so a program start that does not
-# use them does not pay for loading them.
+# text, the common controls for tooltips and the date picker, the shell and
+# COM for folders, shortcuts and drops) are linked for delay-loading: the first
+# call loads them, so a program start that does not use them does not pay for
+# loading them.
 #
 # skinui_delay_loaded(NAME) makes the link target skinui_delayed_NAME, to link
 # instead of NAME.

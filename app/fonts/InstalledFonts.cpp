@@ -1,8 +1,7 @@
 #include "app/fonts/InstalledFonts.h"
 
-#include <shlobj.h>
-
 #include "app/system/FullPath.h"
+#include "app/system/LocalAppData.h"
 
 namespace {
 
@@ -36,9 +35,9 @@ std::vector<std::wstring> SystemFontFolders() {
         folders.push_back(std::wstring(windows) + L"\\Fonts");
     }
     // Fonts installed for one user only, without administrator rights.
-    wchar_t local[MAX_PATH];
-    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local))) {
-        folders.push_back(std::wstring(local) + L"\\Microsoft\\Windows\\Fonts");
+    const std::wstring local = LocalAppDataFolder();
+    if (!local.empty()) {
+        folders.push_back(local + L"\\Microsoft\\Windows\\Fonts");
     }
     return folders;
 }

@@ -1,8 +1,8 @@
 #include "app/fonts/MountJournal.h"
 
-#include <shlobj.h>
-
 #include <string>
+
+#include "app/system/LocalAppData.h"
 
 namespace {
 
@@ -67,11 +67,8 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }  // namespace
 
 std::wstring MountJournal::PathForThisUser() {
-    wchar_t local[MAX_PATH];
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, local))) {
-        return std::wstring();
-    }
-    return std::wstring(local) + L"\\Quillet\\mounted.txt";
+    const std::wstring local = LocalAppDataFolder();
+    return local.empty() ? std::wstring() : local + L"\\Quillet\\mounted.txt";
 }
 
 bool MountJournal::Write(const std::vector<std::wstring>& paths) const {

@@ -1,5 +1,6 @@
 #include "app/system/Shell.h"
 
+#include <objbase.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 
@@ -13,6 +14,13 @@ std::wstring FolderOf(const std::wstring& path) {
 }
 
 void ShowInFolder(const std::wstring& path) {
+    // The shell's folder window is a COM object; the calling thread joins an
+    // apartment once, the first time it asks (a thread in another already
+    // can call it all the same).
+    thread_local const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (FAILED(com) && com != RPC_E_CHANGED_MODE) {
+        return;
+    }
     PIDLIST_ABSOLUTE item = ILCreateFromPathW(path.c_str());
     if (item != nullptr) {
         SHOpenFolderAndSelectItems(item, 0, nullptr, 0);

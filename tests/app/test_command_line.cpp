@@ -22,6 +22,9 @@ TEST(CommandLine, ArgumentsAreFullPathsInOrder) {
         Paths paths;
     } cases[] = {
         {L"quillet.exe", {}},
+        {L"\"C:\\Program Files\\quillet.exe\"  \t", {}},
+        {L"\"C:\\Program Files\\quillet.exe\"a.ttf", {here + L"a.ttf"}},
+        {L"quillet.exe\ta.ttf", {here + L"a.ttf"}},
         {L"\"C:\\Program Files\\quillet.exe\" \"C:\\My Fonts\\a b.ttf\" C:\\x.otf",
          {L"C:\\My Fonts\\a b.ttf", L"C:\\x.otf"}},
         {L"quillet.exe b.ttf \"\" sub\\..\\c.ttf", {here + L"b.ttf", here + L"c.ttf"}},

@@ -2,6 +2,8 @@
 // not end well leaves for the next one, and how the main window keeps it.
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <string>
 #include <vector>
 
@@ -17,6 +19,35 @@ void WriteRaw(const std::wstring& path, const std::string& bytes) {
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
+}
+
+// The journal lives in the folder LOCALAPPDATA names when that is a folder
+// that exists; any other value leaves the answer to the shell.
+TEST(MountJournal, LivesUnderTheUsersLocalApplicationData) {
+    wchar_t shell[MAX_PATH];
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, shell)));
+    wchar_t temp[MAX_PATH];
+    const DWORD tempLength = GetTempPathW(MAX_PATH, temp);
+    ASSERT_GT(tempLength, 3u);
+    const std::wstring tempFolder(temp, tempLength - 1);  // without its separator
+    wchar_t saved[MAX_PATH] = L"";
+    const bool wasSet = GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH) > 0;
+    const struct {
+        bool set;
+        std::wstring value;
+        std::wstring folder;
+    } cases[] = {
+        {true, tempFolder + L"\\", tempFolder},
+        {true, L"C:\\no such folder here", shell},
+        {true, L"relative\\folder", shell},
+        {true, L"", shell},
+        {false, L"", shell},
+    };
+    for (const auto& c : cases) {
+        SetEnvironmentVariableW(L"LOCALAPPDATA", c.set ? c.value.c_str() : nullptr);
+        EXPECT_EQ(c.folder + L"\\Quillet\\mounted.txt", MountJournal::PathForThisUser()) << c.value;
+    }
+    SetEnvironmentVariableW(L"LOCALAPPDATA", wasSet ? saved : nullptr);
 }
 
 TEST(MountJournal, KeepsPathsInAnyScriptAndSkipsLinesThatAreNoPaths) {
