@@ -19,8 +19,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         return HandToRunningInstance(CQuilletMain::kWindowClass, paths) ? 0 : 1;
     }
     SkinUI::CUIManager::SetInstance(instance);
-    // COM is initialised where the shell needs it (ShowInFolder, shortcuts):
-    // loading it here cost a start more than the window does under some systems.
+    // COM is initialised where the shell needs it (ComScope): loading it here
+    // cost a start more than the window does under some systems.
     GdiFontSystem fonts;
     FreeTypeNameReader names;
     const MountJournal journal(MountJournal::PathForThisUser());

@@ -38,13 +38,13 @@ std::vector<DropResult> MountQueue::RunWaiting() {
             break;
         }
         // Small, or no thread to be had: here and now.
-        const PreparedBatch batch = m_registry.Prepare(paths);
+        PreparedBatch batch = m_registry.Prepare(paths);
         BatchOutcome outcome;
         for (const std::wstring& file : batch.files) {
             outcome.mounted.push_back(Remount(m_fonts, file.c_str()));
         }
         outcome.tried = batch.files.size();
-        outcome.files = batch.files;
+        outcome.files = std::move(batch.files);
         outcome.failed = batch.failed;
         outcome.skippedInstalled = batch.skippedInstalled;
         ended.push_back(Accept(outcome));

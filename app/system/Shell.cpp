@@ -1,10 +1,11 @@
 #include "app/system/Shell.h"
 
-#include <objbase.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 
 #include <vector>
+
+#include "app/system/ComScope.h"
 
 std::wstring FolderOf(const std::wstring& path) {
     std::vector<wchar_t> buffer(path.begin(), path.end());
@@ -14,11 +15,9 @@ std::wstring FolderOf(const std::wstring& path) {
 }
 
 void ShowInFolder(const std::wstring& path) {
-    // The shell's folder window is a COM object; the calling thread joins an
-    // apartment once, the first time it asks (a thread in another already
-    // can call it all the same).
-    thread_local const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (FAILED(com) && com != RPC_E_CHANGED_MODE) {
+    // The shell's folder window is a COM object.
+    const ComScope com;
+    if (!com.Usable()) {
         return;
     }
     PIDLIST_ABSOLUTE item = ILCreateFromPathW(path.c_str());

@@ -2,29 +2,12 @@
 
 #include <windows.h>
 
-#include <objbase.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include "app/system/ComScope.h"
+
 namespace {
-
-// COM for this thread while a shortcut is read, whoever else initialised it.
-class ComScope {
-public:
-    ComScope() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(m_result)) {
-            CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    // Another apartment model on this thread still allows the shell link object.
-    bool Usable() const { return SUCCEEDED(m_result) || m_result == RPC_E_CHANGED_MODE; }
-
-private:
-    HRESULT m_result;
-};
 
 template <typename Interface>
 class ComPointer {

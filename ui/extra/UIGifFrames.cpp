@@ -48,10 +48,6 @@ IStream* CreateStreamOver(const void* bytes, size_t size) {
     return stream;
 }
 
-bool IsSideInRange(UINT side) {
-    return side > 0 && side <= static_cast<UINT>(Render::kMaxImageSide);
-}
-
 }  // namespace
 
 CGifFrames::~CGifFrames() {
@@ -89,8 +85,7 @@ bool CGifFrames::Load(const void* bytes, size_t size) {
     UINT height = 0;
     if (!Succeeded(Gdip::GdipLoadImageFromStream(m_stream, &m_image)) ||
         !Succeeded(Gdip::GdipGetImageWidth(m_image, &width)) ||
-        !Succeeded(Gdip::GdipGetImageHeight(m_image, &height)) || !IsSideInRange(width) || !IsSideInRange(height) ||
-        static_cast<size_t>(width) * height > Render::kMaxImagePixels) {
+        !Succeeded(Gdip::GdipGetImageHeight(m_image, &height)) || !Render::IsImageSizeAllowed(width, height)) {
         Release();
         return false;
     }

@@ -41,15 +41,6 @@ namespace {
 
 constexpr int kBytesPerPixel = 4;
 
-bool IsSideInRange(int side) {
-    return side > 0 && side <= kMaxImageSide;
-}
-
-bool IsSizeInRange(int width, int height) {
-    return IsSideInRange(width) && IsSideInRange(height) &&
-           static_cast<size_t>(width) * static_cast<size_t>(height) <= kMaxImagePixels;
-}
-
 // Stores RGBA as premultiplied BGRA words; reports whether any pixel ended up
 // less than opaque.
 bool PremultiplyInto(const unsigned char* rgba, size_t pixelCount, DWORD mask, DWORD* out) {
@@ -112,13 +103,14 @@ bool CDecodedPixels::Decode(const void* bytes, size_t size) {
     int channels = 0;
     // The header alone tells the size: a huge image is refused before any
     // pixel memory is asked for.
-    if (!stbi_info_from_memory(encoded, length, &width, &height, &channels) || !IsSizeInRange(width, height))
+    if (!stbi_info_from_memory(encoded, length, &width, &height, &channels) ||
+        !IsImageSizeAllowed(static_cast<size_t>(width), static_cast<size_t>(height)))
         return false;
     stbi_uc* pixels = stbi_load_from_memory(encoded, length, &width, &height, &channels, kBytesPerPixel);
     if (pixels == nullptr)
         return false;
     m_pixels = pixels;
-    if (!IsSizeInRange(width, height)) {
+    if (!IsImageSizeAllowed(static_cast<size_t>(width), static_cast<size_t>(height))) {
         Release();
         return false;
     }
@@ -128,7 +120,7 @@ bool CDecodedPixels::Decode(const void* bytes, size_t size) {
 }
 
 ImageEntry* CreateImageEntry(const unsigned char* rgba, int width, int height, DWORD mask) {
-    if (rgba == nullptr || !IsSizeInRange(width, height))
+    if (rgba == nullptr || !IsImageSizeAllowed(static_cast<size_t>(width), static_cast<size_t>(height)))
         return nullptr;
     LPBYTE bits = nullptr;
     HBITMAP bitmap = CreateDib32(width, height, DibRows::TopDown, &bits);
@@ -170,7 +162,8 @@ ImageEntry* LoadImageEntry(LPCWSTR source, LPCWSTR type, DWORD mask) {
 }
 
 bool KeepOriginalBits(ImageEntry* entry) {
-    if (entry == nullptr || entry->bits == nullptr || !IsSizeInRange(entry->width, entry->height))
+    if (entry == nullptr || entry->bits == nullptr ||
+        !IsImageSizeAllowed(static_cast<size_t>(entry->width), static_cast<size_t>(entry->height)))
         return false;
     const size_t size = static_cast<size_t>(entry->width) * static_cast<size_t>(entry->height) * kBytesPerPixel;
     delete[] entry->originalBits;

@@ -22,6 +22,13 @@ constexpr int kMaxImageSide = 16384;
 constexpr size_t kMaxImagePixels = size_t(1) << 22;
 constexpr size_t kMaxEncodedImageBytes = size_t(64) << 20;
 
+// Within both limits: each side and all the pixels together. A negative
+// side, taken as a very large one, is refused.
+inline bool IsImageSizeAllowed(size_t width, size_t height) {
+    return width > 0 && height > 0 && width <= static_cast<size_t>(kMaxImageSide) &&
+           height <= static_cast<size_t>(kMaxImageSide) && width * height <= kMaxImagePixels;
+}
+
 // RGBA pixels as stb_image decodes them: 4 bytes a pixel (R, G, B, A), rows
 // top-down, no padding.
 class CDecodedPixels {

@@ -188,8 +188,7 @@ void WindowImplBase::PrepareCreation(DWORD& style, int& width, int& height) {
     // to the window system. (An overlapped window gets a caption from the
     // system all the same; OnCreate takes it off again.)
     style = (style & ~kCaptionStyle) | kClipStyles;
-    m_resources = PrepareResourceLocation() ? Resources::kReady : Resources::kMissing;
-    if (m_resources != Resources::kReady) {
+    if (!ResourcesReady()) {
         return;
     }
     auto skin = std::make_unique<CLayoutBuilder>();
@@ -215,10 +214,7 @@ LRESULT WindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool&) {
     }
     m_manager.Init(m_hwnd, nullptr);
     m_manager.AddPreMessageFilter(this);
-    if (m_resources == Resources::kNotAsked) {
-        m_resources = PrepareResourceLocation() ? Resources::kReady : Resources::kMissing;
-    }
-    const bool prepared = m_resources == Resources::kReady;
+    const bool prepared = ResourcesReady();
     RECT before;
     ::GetWindowRect(m_hwnd, &before);
     CControlUI* root = prepared ? BuildSkin() : nullptr;
@@ -260,6 +256,13 @@ bool WindowImplBase::PrepareResourceLocation() {
     default:
         return true;
     }
+}
+
+bool WindowImplBase::ResourcesReady() {
+    if (m_resources == Resources::kNotAsked) {
+        m_resources = PrepareResourceLocation() ? Resources::kReady : Resources::kMissing;
+    }
+    return m_resources == Resources::kReady;
 }
 
 bool WindowImplBase::LoadSkin(CLayoutBuilder& builder) {

@@ -84,11 +84,14 @@ private:
     enum class Resources { kNotAsked, kReady, kMissing };
 
     bool PrepareResourceLocation();
+    // The resource folder or archive is set up once, whichever of
+    // PrepareCreation and OnCreate comes first.
+    bool ResourcesReady();
     bool LoadSkin(CLayoutBuilder& builder);
     CControlUI* BuildSkin();
 
-    // What PrepareCreation found, for OnCreate.
     Resources m_resources = Resources::kNotAsked;
+    // The skin PrepareCreation loaded, for OnCreate to build.
     std::unique_ptr<CLayoutBuilder> m_loadedSkin;
 };
 
